@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for this program, builds it, and runs it or its tests.
+#   ./build.sh run    build and start the program
+#   ./build.sh test   build and run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+run_packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-arphic-uming fonts-dejavu-core
+  libgl-dev)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth clang
+  libclang-rt-14-dev locales)
+
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+ensure_comma_locale() {
+  # The number texts are tested under a locale whose decimal separator is a comma.
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+  $sudo locale-gen
+}
+
+configure_and_build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@"
+  cmake --build "$dir" -j "$(nproc)"
+}
+
+case "${1:-}" in
+  run)
+    install_missing "${run_packages[@]}"
+    configure_and_build build -DBUILD_TESTING=OFF
+    exec ./build/app/window/superelevation
+    ;;
+  test)
+    install_missing "${run_packages[@]}" "${test_packages[@]}"
+    ensure_comma_locale
+    configure_and_build build
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
