@@ -12,15 +12,20 @@ void ShowDistance(const CalcRecord& record, CalcHost& host, int section) {
   host.SetText(TextField::Text8, MetresText(record.Stations[section] - record.K1));
 }
 
+// A blank, the value in the "0.000" pattern, and its unit. (Appended piece by piece: g++ 12
+// warns falsely about " " + std::string.)
+std::string ValueText(double value, const char* unit) {
+  std::string text(1, ' ');
+  text += FormatThreeDecimals(value);
+  text += unit;
+  return text;
+}
+
 }  // namespace
 
-std::string MetresText(double metres) {
-  return " " + FormatThreeDecimals(metres) + " 米";
-}
+std::string MetresText(double metres) { return ValueText(metres, " 米"); }
 
-std::string SlopeText(float slope, const char* unit) {
-  return " " + FormatThreeDecimals(slope) + unit;
-}
+std::string SlopeText(float slope, const char* unit) { return ValueText(slope, unit); }
 
 void ShowSingleResultDistance(const CalcRecord& record, CalcHost& host) {
   ShowDistance(record, host, 1);
