@@ -95,7 +95,7 @@ void ScriptHost::Log(std::string line) {
 PrintStatus ScriptHost::Printed(std::string line) {
   if (print_operations++ == failing_print_operation) {
     Log("PRINTFAIL\t" + line);
-    return {PrintStatus::Failed, failure_reason};
+    return failure;
   }
   Log(std::move(line));
   return PrintStatus::Success();

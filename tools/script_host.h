@@ -27,9 +27,10 @@ class ScriptHost : public CalcHost {
   bool exhausted = false;              // a prompt found no reply left (and was cancelled)
   bool ended = false;
   bool keep_log = true;  // off: only count the printer's lines, for long runs
-  // The printer operation with this number (from 0, counted over the host's life) fails.
+  // The printer operation with this number (from 0, counted over the host's life) answers
+  // `failure` instead of printing.
   int failing_print_operation = -1;
-  std::string failure_reason = "打印机缺纸";
+  PrintStatus failure = {PrintStatus::Failed, "打印机缺纸"};
   int print_operations = 0;
 
   std::optional<std::string> InputBox(const std::string& prompt) override;

@@ -1,0 +1,414 @@
+// The Calculate and Print commands through the scripted host: dialogue, runs, output, and
+// abandoned clicks that leave everything as it was.
+#include "app/calculate_command.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/messages.h"
+#include "calc/section_slopes.h"
+#include "tools/script_host.h"
+
+namespace {
+
+using Replies = std::vector<ScriptHost::Reply>;
+const ScriptHost::Reply kCancel = std::nullopt;
+
+constexpr const char* kTurnPrompt =
+    "明确平曲线走向 : 右偏输入大于零的任意正整数 (1,2,3,...), 左偏输入小于零的任意负整数 "
+    "(-1,-2,-3,...) ";
+constexpr const char* kPositionPrompt =
+    "明确超高渐变段的位置 : 位于第一缓和曲线输入 1 , 位于第二缓和曲线输入 2 ";
+constexpr const char* kPositionAgain =
+    "明确超高渐变段位于平曲线的位置 :位于第一缓和曲线输入 1 ,位于第二缓和曲线输入 2 ";
+constexpr const char* kK1Prompt = "输入超高渐变段起点桩号 : ";
+constexpr const char* kK1Again = "输入超高渐变段起点桩号 :";
+constexpr const char* kI1Prompt = "输入起始横坡 I1 :";
+constexpr const char* kI1Again = "输入起始横坡 :";
+constexpr const char* kK2Prompt = "输入超高渐变段终点桩号 :";
+constexpr const char* kI2Prompt = "输入全超高横坡 :";
+constexpr const char* kKIPrompt = "输入第 1 个计算断面的桩号 :";
+constexpr const char* kModePrompt = "如果仅仅是单点计算输入 N ,连续计算输入 Y";
+constexpr const char* kDLPrompt = "输入计算断面的间距 :";
+constexpr const char* kKeyPrompt = "单击键显示计算结果 :";
+constexpr const char* kOutputPrompt = "现在只需要单点屏幕显示输入 N ，需要立即打印输入 Y ：";
+
+std::string Confirm(const char* what) {
+  return std::string("确认") + what + " : 输入正确单击 Enter 键 ; 错误输入零";
+}
+
+// Replies for a whole click, each value confirmed with Enter.
+Replies Click(std::vector<std::string> values, std::vector<ScriptHost::Reply> after = {}) {
+  Replies replies;
+  for (std::string& value : values) {
+    replies.push_back(std::move(value));
+    replies.push_back("");
+  }
+  replies.insert(replies.end(), after.begin(), after.end());
+  return replies;
+}
+
+// The example transition: right turn, first transition curve, K1 100, I1 2, K2 160, I2 6.
+Replies Single(const std::string& ki, std::vector<ScriptHost::Reply> after = {"", ""}) {
+  return Click({"1", "1", "100", "2", "160", "6", ki, "N"}, after);
+}
+
+Replies Continuous(const std::string& ki, const std::string& dl,
+                   std::vector<ScriptHost::Reply> after = {""}) {
+  return Click({"1", "1", "100", "2", "160", "6", ki, "Y", dl}, after);
+}
+
+std::vector<std::string> Prompts(const ScriptHost& host) {
+  std::vector<std::string> prompts;
+  for (const std::string& line : host.log) {
+    if (line.rfind("INPUT\t", 0) == 0) {
+      prompts.push_back(line.substr(6));
+    }
+  }
+  return prompts;
+}
+
+std::vector<std::string> LinesStartingWith(const ScriptHost& host, const std::string& prefix) {
+  std::vector<std::string> lines;
+  std::copy_if(host.log.begin(), host.log.end(), std::back_inserter(lines),
+               [&](const std::string& line) { return line.rfind(prefix, 0) == 0; });
+  return lines;
+}
+
+struct Session {
+  CalcRecord record;
+  ScriptHost host;
+
+  void Calculate(Replies replies) {
+    host.replies.assign(replies.begin(), replies.end());
+    host.log.clear();
+    RunCalculateCommand(record, host);
+    EXPECT_TRUE(host.replies.empty()) << host.replies.size() << " replies left over";
+    EXPECT_FALSE(host.exhausted);
+  }
+};
+
+TEST(CalculateCommand, SingleRunAsksEveryPromptInOrderAndShowsSectionOne) {
+  Session s;
+  s.Calculate(Single("115", {"", "N", ""}));
+  const std::vector<std::string> expected = {
+      kTurnPrompt,     Confirm("平曲线走向是否正确"),
+      kPositionPrompt, Confirm("超高渐变段位于平曲线的位置是否正确"),
+      kK1Prompt,       Confirm("起点桩号输入是否正确"),
+      kI1Prompt,       Confirm("起始横坡 I1 输入是否正确"),
+      kK2Prompt,       Confirm("超高渐变段终点桩号输入是否正确"),
+      kI2Prompt,       Confirm("全超高横坡输入是否正确"),
+      kKIPrompt,       Confirm("计算断面的桩号输入是否正确"),
+      kModePrompt,     Confirm("输入是否正确"),
+      kKeyPrompt,      kOutputPrompt,
+      kKeyPrompt};
+  EXPECT_EQ(expected, Prompts(s.host));
+  // Lp before the key prompt, the rest after it; the step-through writes Ip(L) with "%"
+  const std::vector<std::string> sets = {
+      "SET\tText1\t K0+100.000", "SET\tText3\t 2.000 %",     "SET\tText2\t K0+160.000",
+      "SET\tText4\t 6.000 %",    "SET\tText10\t K0+115.000", "SET\tText9\t单点计算",
+      "SET\tText5\t 60.000 米",  "SET\tText8\t 15.000 米",   "SET\tText6\t K0+115.000",
+      "SET\tText7\t 2.625 %",    "SET\tText11\t 0.750 %",    "SET\tText6\t K0+115.000",
+      "SET\tText8\t 15.000 米",  "SET\tText7\t 2.625%",      "SET\tText11\t 0.750 %"};
+  EXPECT_EQ(sets, LinesStartingWith(s.host, "SET"));
+  const auto key =
+      std::find(s.host.log.begin(), s.host.log.end(), "INPUT\t" + std::string(kKeyPrompt));
+  EXPECT_EQ("SET\tText8\t 15.000 米", *(key - 1));
+
+  const CalcRecord& r = s.record;
+  EXPECT_EQ(1, r.SectionCount);
+  EXPECT_EQ(1, r.ComputedSections);
+  EXPECT_EQ(60, r.L);
+  EXPECT_EQ(0, r.DL);
+  EXPECT_EQ((std::vector<double>{115, 115, 0}), r.Stations);
+  EXPECT_EQ((std::vector<float>{0, 2.625f, 0}), r.LeftSlopes);
+  EXPECT_EQ((std::vector<float>{0, 0.75f, 0}), r.RightSlopes);
+  EXPECT_EQ("", r.CaseText);
+}
+
+TEST(CalculateCommand, ContinuousRunComputesEverySectionAndShowsNothingUntilAsked) {
+  Session s;
+  s.host.fields[5] = "earlier Kp";
+  s.Calculate(Continuous("100", "20", {"x"}));
+  EXPECT_EQ(kOutputPrompt, Prompts(s.host).back());
+  EXPECT_EQ(" 20.000 米", s.host.Field(TextField::Text9));
+  EXPECT_EQ("earlier Kp", s.host.Field(TextField::Text6));  // no display was chosen
+  const CalcRecord& r = s.record;
+  EXPECT_EQ(3, r.SectionCount);
+  EXPECT_EQ(4, r.ComputedSections);
+  EXPECT_EQ(20, r.DL);
+  EXPECT_EQ((std::vector<double>{100, 100, 120, 140, 160}), r.Stations);
+  for (int i = 1; i <= 4; ++i) {
+    const SectionSlopes expected = ComputeSectionSlopes(1, 1, 100, 60, 2, 6, r.Stations[i]);
+    EXPECT_EQ(expected.left, r.LeftSlopes[i]);
+    EXPECT_EQ(expected.right, r.RightSlopes[i]);
+  }
+  EXPECT_EQ(6, r.LeftSlopes[4]);
+  EXPECT_EQ(-6, r.RightSlopes[4]);
+}
+
+TEST(CalculateCommand, StepThroughShowsEverySectionAfterItsKeyPrompt) {
+  Session s;
+  s.Calculate(Continuous("100", "15", {"n", "", kCancel, "", "", ""}));
+  const std::vector<std::string> prompts = Prompts(s.host);
+  EXPECT_EQ(5, std::count(prompts.begin(), prompts.end(), kKeyPrompt));
+  EXPECT_EQ(" K0+160.000", s.host.Field(TextField::Text6));
+  EXPECT_EQ(" 60.000 米", s.host.Field(TextField::Text8));
+  EXPECT_EQ(" 6.000%", s.host.Field(TextField::Text7));
+  EXPECT_EQ(" -6.000 %", s.host.Field(TextField::Text11));
+}
+
+TEST(CalculateCommand, SectionsBeforeK1ShowANegativeDistance) {
+  Session s;
+  s.Calculate(Single("70", {"", ""}));
+  EXPECT_EQ(" -30.000 米", s.host.Field(TextField::Text8));
+  EXPECT_EQ(" 6.000 %", s.host.Field(TextField::Text7));  // blend 1 before the start
+}
+
+TEST(CalculateCommand, SecondCurveLeftTurnEchoesAndComputes) {
+  Session s;
+  s.Calculate(Click({"-3", "2", "K0+100", "-1.5", "k0+160", "6", "115", "N"}, {"", ""}));
+  EXPECT_EQ(-3, s.record.TurnDirection);
+  EXPECT_EQ(2, s.record.CurvePosition);
+  EXPECT_EQ(" -1.500 %", s.host.Field(TextField::Text3));
+  const SectionSlopes expected = ComputeSectionSlopes(-3, 2, 100, 60, -1.5f, 6, 115);
+  EXPECT_EQ(expected.left, s.record.LeftSlopes[1]);
+  EXPECT_EQ(expected.right, s.record.RightSlopes[1]);
+}
+
+TEST(CalculateCommand, ConfirmationOfZeroReEntersWithTheReEntryPrompt) {
+  Session s;
+  s.Calculate(
+      {"3",         "0",  "-2",  "", "1",   "0.000", "1", " -0 ", "1", "1",  // turn, position
+       "12345.678", "0",  "500", "",                                         // K1 re-entered
+       "2",         "00", "2",   "",                                         // I1 re-entered
+       "160",       "",   "6",   "", "115", "",      "N", "0",    "N", "-1", "", ""});
+  const std::vector<std::string> prompts = Prompts(s.host);
+  const std::vector<std::string> head = {
+      kTurnPrompt,     Confirm("平曲线走向是否正确"),
+      kTurnPrompt,     Confirm("平曲线走向是否正确"),
+      kPositionPrompt, Confirm("超高渐变段位于平曲线的位置是否正确"),
+      kPositionAgain,  Confirm("超高渐变段位于平曲线的位置是否正确"),
+      kPositionAgain,  Confirm("超高渐变段位于平曲线的位置是否正确"),
+      kK1Prompt,       Confirm("起点桩号输入是否正确"),
+      kK1Again,        Confirm("起点桩号输入是否正确"),
+      kI1Prompt,       Confirm("起始横坡 I1 输入是否正确"),
+      kI1Again};
+  EXPECT_EQ(head, std::vector<std::string>(prompts.begin(), prompts.begin() + head.size()));
+  EXPECT_EQ(-2, s.record.TurnDirection);
+  EXPECT_EQ(500, s.record.K1);
+  EXPECT_EQ((std::vector<std::string>{"SET\tText1\t K12+345.678", "SET\tText1\t K0+500.000"}),
+            LinesStartingWith(s.host, "SET\tText1\t"));
+  EXPECT_EQ(" K0+500.000", s.host.Field(TextField::Text1));
+  EXPECT_EQ(2, std::count(prompts.begin(), prompts.end(), kModePrompt));
+}
+
+TEST(CalculateCommand, ConfirmationByWordsOrCancelAccepts) {
+  Session s;
+  s.Calculate({"1", "yes", "1", kCancel, "100", "2.5", "2", "-1", "160", "对", "6", "", "115", "",
+               "N", "", "", ""});
+  EXPECT_EQ(1, s.record.ComputedSections);
+}
+
+// Replies that fail their check: a message, the re-entry prompt, and nothing stored or echoed.
+struct RefusedCase {
+  const char* name;
+  Replies replies;  // up to and including the refused reply; then a valid value follows
+  const char* message;
+  const char* reentry_prompt;
+};
+
+class RefusedReply : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedReply, ShowsItsMessageAndAsksAgain) {
+  const RefusedCase& c = GetParam();
+  Session s;
+  s.host.fields[0] = "before";
+  s.host.replies.assign(c.replies.begin(), c.replies.end());
+  s.host.log.clear();
+  RunCalculateCommand(s.record, s.host);  // runs out of replies at the re-entry prompt
+  ASSERT_TRUE(s.host.exhausted);
+  const std::vector<std::string>& log = s.host.log;
+  const auto exhausted = std::find(log.begin(), log.end(), "EXHAUSTED");
+  ASSERT_GE(exhausted - log.begin(), 3);
+  EXPECT_EQ(std::string("MESSAGE\t") + c.message, *(exhausted - 2));
+  EXPECT_EQ(std::string("INPUT\t") + c.reentry_prompt, *(exhausted - 1));
+  EXPECT_EQ(CalcRecord(), s.record);
+  EXPECT_EQ("before", s.host.Field(TextField::Text1));
+}
+
+const Replies kUpToK2 = {"1", "", "1", "", "100", "", "2", ""};
+const Replies kUpToMode = {"1", "", "1", "", "100", "", "2", "", "160", "", "6", "", "115", ""};
+
+Replies With(Replies head, std::vector<ScriptHost::Reply> tail) {
+  head.insert(head.end(), tail.begin(), tail.end());
+  return head;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedReply,
+    testing::Values(
+        RefusedCase{"EmptyTurnDirection", {""}, message::kNotANumber, kTurnPrompt},
+        RefusedCase{"WordForTurnDirection", {"右"}, message::kNotANumber, kTurnPrompt},
+        RefusedCase{"TurnDirectionZero", {"0"}, message::kZeroTurnDirection, kTurnPrompt},
+        RefusedCase{"TurnDirectionBeyondSingle", {"1e39"}, message::kOutOfRange, kTurnPrompt},
+        RefusedCase{"PositionThree", {"1", "", "3"}, message::kBadCurvePosition, kPositionAgain},
+        RefusedCase{
+            "PositionOneAndAHalf", {"1", "", "1.5"}, message::kBadCurvePosition, kPositionAgain},
+        RefusedCase{"EmptyK1", {"1", "", "1", "", ""}, message::kNotANumber, kK1Again},
+        RefusedCase{"MalformedStation", {"1", "", "1", "", "K12+"}, message::kNotANumber, kK1Again},
+        RefusedCase{"K1BeyondDouble", {"1", "", "1", "", "1e309"}, message::kOutOfRange, kK1Again},
+        RefusedCase{"I1BeyondSingle",
+                    {"1", "", "1", "", "100", "", "4e38"},
+                    message::kOutOfRange,
+                    kI1Again},
+        RefusedCase{"K2EqualToK1", With(kUpToK2, {"K0+100"}), message::kZeroLength, kK2Prompt},
+        RefusedCase{"LengthBeyondSingle", With(kUpToK2, {"1e300"}), message::kOutOfRange,
+                    kK2Prompt},
+        RefusedCase{"EmptyKI", With(kUpToK2, {"160", "", "6", "", " "}), message::kNotANumber,
+                    kKIPrompt},
+        RefusedCase{"EmptyMode", With(kUpToMode, {""}), message::kBadMode, kModePrompt},
+        RefusedCase{"ModeWithBlank", With(kUpToMode, {" Y"}), message::kBadMode, kModePrompt},
+        RefusedCase{"ModeAsWord", With(kUpToMode, {"yes"}), message::kBadMode, kModePrompt},
+        RefusedCase{"IntervalZero", With(kUpToMode, {"Y", "", "0"}), message::kZeroInterval,
+                    kDLPrompt},
+        RefusedCase{"IntervalWrongWay", With(kUpToMode, {"Y", "", "-10"}), message::kNegativeCount,
+                    kDLPrompt},
+        RefusedCase{"IntervalTooSmall", With(kUpToMode, {"Y", "", "0.001"}),
+                    message::kTooManySections, kDLPrompt},
+        RefusedCase{"EmptyInterval", With(kUpToMode, {"Y", "", ""}), message::kNotANumber,
+                    kDLPrompt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CalculateCommand, RefusedReplyIsNeitherStoredNorEchoedAndTheStepGoesOn) {
+  Session s;
+  s.Calculate(Click({"1", "1", "100", "2", "160", "6", "115", "Y"}, {"0", "-20", "20", "", ""}));
+  EXPECT_EQ(3,
+            std::count(s.host.log.begin(), s.host.log.end(), "INPUT\t" + std::string(kDLPrompt)));
+  EXPECT_EQ(1, std::count(s.host.log.begin(), s.host.log.end(), "SET\tText9\t 20.000 米"));
+  EXPECT_EQ(20, s.record.DL);
+  EXPECT_EQ(2, s.record.SectionCount);  // 115 to 160 by 20
+}
+
+// A complete calculation and its fields, to be kept through abandoned clicks.
+Session Calculated() {
+  Session s;
+  s.Calculate(Continuous("100", "20", {"N", "", "", "", ""}));
+  return s;
+}
+
+TEST(CalculateCommand, CancelOnAnyValuePromptLeavesRecordAndFieldsAsTheyWere) {
+  const Session done = Calculated();
+  const Replies full = Click({"-1", "2", "200", "3", "300", "7", "250", "Y", "10"}, {""});
+  // Every value prompt: cancel at the reply with this index (the last one answers the output
+  // question, after the calculation is complete).
+  for (size_t at = 0; at + 1 < full.size(); at += 2) {
+    Session s = done;
+    Replies replies(full.begin(), full.begin() + at);
+    replies.push_back(kCancel);
+    s.Calculate(replies);
+    EXPECT_EQ(done.record, s.record) << "cancelled at reply " << at;
+    EXPECT_EQ(done.host.fields, s.host.fields) << "cancelled at reply " << at;
+    EXPECT_TRUE(LinesStartingWith(s.host, "MESSAGE").empty());
+  }
+}
+
+TEST(CalculateCommand, CancelAtAReEntryPromptAlsoAbandons) {
+  const Session done = Calculated();
+  Session s = done;
+  s.Calculate({"-1", "", "2", "", "200", "0", kCancel});
+  EXPECT_EQ(done.record, s.record);
+  EXPECT_EQ(done.host.fields, s.host.fields);
+}
+
+TEST(CalculateCommand, ResultBeyondTheRangeAbandonsWithAMessage) {
+  const Session done = Calculated();
+  Session s = done;
+  // I2 − I1 beyond single precision
+  s.Calculate(Click({"1", "1", "100", "-3e38", "160", "3e38", "115", "N"}));
+  EXPECT_EQ((std::vector<std::string>{std::string("MESSAGE\t") + message::kComputationOutOfRange}),
+            LinesStartingWith(s.host, "MESSAGE"));
+  EXPECT_EQ(done.record, s.record);
+  EXPECT_EQ(done.host.fields, s.host.fields);
+}
+
+TEST(CalculateCommand, LastSectionOfAnInexactIntervalReachesK2) {
+  Session s;
+  s.Calculate(Click({"1", "1", "1000", "2", "1001", "6", "1000", "Y", "0.1"}, {""}));
+  EXPECT_EQ(10, s.record.SectionCount);
+  EXPECT_EQ(11, s.record.ComputedSections);
+  EXPECT_EQ(" 0.100 米", s.host.Field(TextField::Text9));
+  EXPECT_NEAR(1001, s.record.Stations[11], 1e-5);
+}
+
+TEST(CalculateCommand, LargestRunHas32767Sections) {
+  Session s;
+  s.host.keep_log = false;
+  s.Calculate(Click({"1", "1", "0", "2", "655320", "6", "0", "Y", "20"}, {""}));
+  EXPECT_EQ(32766, s.record.SectionCount);
+  EXPECT_EQ(32767, s.record.ComputedSections);
+  EXPECT_EQ(32768u, s.record.Stations.size());
+  EXPECT_EQ(655320, s.record.Stations[32767]);
+  EXPECT_EQ(6, s.record.LeftSlopes[32767]);
+}
+
+TEST(CalculateCommand, SecondClickReplacesTheTablesWhole) {
+  Session s = Calculated();
+  s.Calculate(Single("130"));
+  EXPECT_EQ((std::vector<double>{130, 130, 0}), s.record.Stations);
+  EXPECT_EQ(1, s.record.ComputedSections);
+  EXPECT_EQ(20, s.record.DL);  // a single run leaves the interval alone
+}
+
+TEST(CalculateCommand, OutputAnswerYPrintsTheReport) {
+  Session s;
+  s.Calculate(Single("115", {"", "Y"}));
+  EXPECT_EQ(1, std::count(s.host.log.begin(), s.host.log.end(), "ENDDOC"));
+  EXPECT_EQ("本超高渐变段位于第一缓和曲线 ( 平曲线右偏 )", s.record.CaseText);
+}
+
+TEST(CalculateCommand, OtherOutputAnswersShowAndPrintNothing) {
+  for (const ScriptHost::Reply& answer : Replies{"yes", " y", "", kCancel, "NN"}) {
+    Session s;
+    s.Calculate(Continuous("100", "20", {answer}));
+    EXPECT_TRUE(LinesStartingWith(s.host, "LINE").empty());
+    EXPECT_EQ("", s.host.Field(TextField::Text6));
+    EXPECT_EQ(4, s.record.ComputedSections);  // the calculation itself is kept
+  }
+}
+
+TEST(PrintCommand, BeforeAnyCalculationTellsTheUserAndPrintsNothing) {
+  Session s;
+  RunPrintCommand(s.record, s.host);
+  EXPECT_EQ((std::vector<std::string>{std::string("MESSAGE\t") + message::kNothingToPrint}),
+            s.host.log);
+}
+
+TEST(PrintCommand, PrinterFailureIsToldAndTheCalculationKept) {
+  Session s = Calculated();
+  const CalcRecord before = s.record;
+  s.host.log.clear();
+  s.host.failing_print_operation = s.host.print_operations + 7;
+  RunPrintCommand(s.record, s.host);
+  EXPECT_EQ((std::vector<std::string>{"MESSAGE\t打印失败：打印机缺纸"}),
+            LinesStartingWith(s.host, "MESSAGE"));
+  EXPECT_TRUE(LinesStartingWith(s.host, "ENDDOC").empty());
+  EXPECT_EQ(before, s.record);
+  // and Print can try again
+  s.host.log.clear();
+  RunPrintCommand(s.record, s.host);
+  EXPECT_EQ(1, std::count(s.host.log.begin(), s.host.log.end(), "ENDDOC"));
+}
+
+TEST(PrintCommand, DeclinedPrintingShowsNothing) {
+  Session s = Calculated();
+  s.host.log.clear();
+  s.host.failing_print_operation = s.host.print_operations;
+  s.host.failure = {PrintStatus::Declined, ""};
+  RunPrintCommand(s.record, s.host);
+  EXPECT_TRUE(LinesStartingWith(s.host, "MESSAGE").empty());
+  EXPECT_TRUE(LinesStartingWith(s.host, "LINE").empty());
+}
+
+}  // namespace

@@ -1,0 +1,18 @@
+// Runs the window tests on Qt's offscreen platform, with the program's Chinese Qt texts.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "app/window/qt_translation.h"
+
+int main(int argc, char* argv[]) {
+  // Before QApplication: test discovery runs this binary too, with no display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  InstallQtTranslation(app);
+  // The tests close windows on their own; only the program's own handlers may end a loop.
+  QApplication::setQuitOnLastWindowClosed(false);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
