@@ -84,24 +84,25 @@ PrintStatus PrintReport(CalcRecord& record, CalcHost& host) {
   body.push_back({{28, "断面桩号"}, {41, "左侧横坡(%)"}, {56, "右侧横坡(%)"}});
   body.push_back({});
 
+  // The first operation that does not succeed ends the report; the rest are skipped.
   PrintStatus status = host.SetPrintPosition(1500, 1000);
-  if (status.ok())
-    status = host.SetPrintFontName("宋体");
-  if (status.ok())
-    status = host.SetPrintFontSize(12);
-  if (status.ok())
-    status = host.PrintLine({{26, "--- 超高渐变段横坡计算 ---"}});
-  if (status.ok())
-    status = host.SetPrintFontSize(10);
-  for (size_t i = 0; status.ok() && i < body.size(); ++i) {
-    status = host.PrintLine(body[i]);
+  auto then = [&status](auto&& operation) {
+    if (status.ok()) {
+      status = operation();
+    }
+  };
+  then([&] { return host.SetPrintFontName("宋体"); });
+  then([&] { return host.SetPrintFontSize(12); });
+  then([&] { return host.PrintLine({{26, "--- 超高渐变段横坡计算 ---"}}); });
+  then([&] { return host.SetPrintFontSize(10); });
+  for (const std::vector<PrintText>& line : body) {
+    then([&] { return host.PrintLine(line); });
   }
   // Every section the last run computed gets its row, a slope of 0 included.
   for (int i = 1; status.ok() && i <= record.ComputedSections; ++i) {
     status = host.PrintLine(SectionRow(record, i));
   }
-  if (status.ok())
-    status = host.EndDocument();
+  then([&] { return host.EndDocument(); });
   if (status.ok()) {
     record.CaseText = case_text;
   }
