@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "dialog_script.h"
+#include "qt_gtest_printers.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFont>
@@ -33,7 +32,9 @@
 #include "output/print_report.h"
 
 // Shows a QString as its text in failure messages.
-void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -116,8 +117,11 @@ std::vector<PdfWord> ReadWords(const QString& pdf) {
       ++page;
     } else if (xml.name() == QLatin1String("word")) {
       const QXmlStreamAttributes a = xml.attributes();
-      PdfWord word{page, a.value("xMin").toDouble(), a.value("yMin").toDouble(),
-                   a.value("yMax").toDouble(), {}};
+      PdfWord word{page,
+                   a.value("xMin").toDouble(),
+                   a.value("yMin").toDouble(),
+                   a.value("yMax").toDouble(),
+                   {}};
       word.text = xml.readElementText();
       words.push_back(word);
     }
@@ -126,7 +130,9 @@ std::vector<PdfWord> ReadWords(const QString& pdf) {
   return words;
 }
 
-int PageCount(const std::vector<PdfWord>& words) { return words.empty() ? 0 : words.back().page; }
+int PageCount(const std::vector<PdfWord>& words) {
+  return words.empty() ? 0 : words.back().page;
+}
 
 // The one word with this text; fails the test when there is none or more than one.
 PdfWord Word(const std::vector<PdfWord>& words, const QString& text) {
@@ -143,7 +149,9 @@ PdfWord Word(const std::vector<PdfWord>& words, const QString& text) {
   return found.front();
 }
 
-PrintStatus::Kind Kind(const PrintStatus& status) { return status.kind; }
+PrintStatus::Kind Kind(const PrintStatus& status) {
+  return status.kind;
+}
 
 // Sets up a document as the report does: 1500/1000 twips, 宋体 at the given size.
 void StartDocument(ReportPrinter& printer, float points) {
@@ -202,7 +210,8 @@ TEST_F(ReportPrinterTest, PutsATextWithoutColumnRightAfterThePreviousOne) {
   // A first text without a column starts at the starting position across.
   ASSERT_TRUE(printer.PrintLine({{0, "first"}}).ok());
   // Latin letters and the blank are one column wide, Chinese characters two.
-  ASSERT_TRUE(printer.PrintLine({{30, "AB"}, {0, "CD"}, {0, " EF"}, {0, " 桩号"}, {0, " GH"}}).ok());
+  ASSERT_TRUE(
+      printer.PrintLine({{30, "AB"}, {0, "CD"}, {0, " EF"}, {0, " 桩号"}, {0, " GH"}}).ok());
   ASSERT_TRUE(printer.PrintLine({{0, "IJ"}, {40, "KL"}}).ok());
   // Armenian is not in the report face; the painter's fallback font draws it.
   ASSERT_TRUE(printer.PrintLine({{45, "Աբ"}, {0, "MN"}, {0, " OP"}}).ok());
@@ -256,7 +265,8 @@ TEST_F(ReportPrinterTest, ContinuesALongDocumentOnNewPagesWithEveryRowOnce) {
   printer.SetPdfFile(Pdf());
   StartDocument(printer, 10);
   for (int i = 0; i < kRows; ++i) {
-    ASSERT_TRUE(printer.PrintLine({{27, QStringLiteral("R%1").arg(i).toStdString()}, {43, "1.500"}}).ok());
+    ASSERT_TRUE(
+        printer.PrintLine({{27, QStringLiteral("R%1").arg(i).toStdString()}, {43, "1.500"}}).ok());
   }
   ASSERT_TRUE(printer.EndDocument().ok());
 
@@ -337,7 +347,8 @@ class DialogAnswers {
       if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
         name->setText(path);
       }
-      static_cast<QDialog*>(files)->accept();  // QFileDialog hides it; the dialog still runs its own
+      // QFileDialog makes accept() protected; through QDialog it still runs the file dialog's.
+      static_cast<QDialog*>(files)->accept();
     };
   }
   static Action Cancel() {
@@ -346,7 +357,6 @@ class DialogAnswers {
 
   // The message of each question, or "file dialog".
   const QStringList& asked() const { return asked_; }
-  bool all_used() const { return actions_.empty(); }
 
  private:
   void AnswerOpenDialog() {
@@ -397,14 +407,18 @@ TEST_F(ReportPrinterWithoutPrinterTest, RefusingThePdfDeclinesTheWholeDocument) 
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    DialogAnswers answers(c.actions);
+    std::vector<DialogAnswers::Action> actions = c.actions;
+    actions.push_back(DialogAnswers::Click(QMessageBox::No));
+    DialogAnswers answers(actions);
     ReportPrinter printer;
     EXPECT_EQ(PrintStatus::Declined, Kind(printer.SetPrintPosition(1500, 1000)));
     // The rest of the document asks nothing more.
     EXPECT_EQ(PrintStatus::Declined, Kind(printer.PrintLine({{27, "row"}})));
     EXPECT_EQ(PrintStatus::Declined, Kind(printer.EndDocument()));
     EXPECT_EQ(c.asked, answers.asked());
-    EXPECT_TRUE(QDir(dir_.path()).isEmpty());
+    // After its end, the next document asks again.
+    EXPECT_EQ(PrintStatus::Declined, Kind(printer.SetPrintFontSize(10)));
+    EXPECT_EQ(c.asked + QStringList{kPdfQuestion}, answers.asked());
   }
 }
 

@@ -1,0 +1,46 @@
+// The program's one window: the panel of labelled fields and the Calculate, Exit and Print buttons.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "app/calc_record.h"
+#include "app/window/qt_host.h"
+
+class QLineEdit;
+class QPushButton;
+class QStyle;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The window with every field empty and a fresh record, focus on Text1.
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The host the commands run through.
+  QtHost& host() { return *host_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private slots:
+  void calculateClicked();
+  void exitClicked();
+  void printClicked();
+
+ private:
+  void createLabels();
+  void createFields();
+  void createButtons();
+  void setFocusOrder();
+
+  CalcRecord record_;
+  std::array<QLineEdit*, 11> fields_{};
+  std::array<QPushButton*, 3> buttons_{};
+  std::unique_ptr<QStyle> buttonStyle_;
+  std::unique_ptr<QtHost> host_;
+};
