@@ -31,6 +31,11 @@ ensure_comma_locale() {
   $sudo locale-gen
 }
 
+# The core's tests run a second time under AddressSanitizer and UndefinedBehaviorSanitizer; a
+# report aborts the test that caused it.
+sanitizer_flags="-fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all \
+-fno-omit-frame-pointer -g"
+
 configure_and_build() {
   local dir=$1
   shift
@@ -47,8 +52,15 @@ case "${1:-}" in
   test)
     install_missing "${run_packages[@]}" "${test_packages[@]}"
     ensure_comma_locale
-    configure_and_build build
+    # The fuzz targets need clang's libFuzzer, so they are a project of their own; the main
+    # tests run each of them for a bounded number of inputs.
+    cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build-fuzz -j "$(nproc)"
+    configure_and_build build -DFUZZ_BUILD_DIR="$PWD/build-fuzz"
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+    configure_and_build build-asan -DWITH_QT=OFF -DWITH_BENCHMARKS=OFF \
+      "-DCMAKE_CXX_FLAGS=$sanitizer_flags" "-DCMAKE_EXE_LINKER_FLAGS=$sanitizer_flags"
+    (cd build-asan && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$(nproc)")
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -32,6 +32,24 @@ bool ComputeRun(CalcRecord& work, CalcHost& host) {
   return true;
 }
 
+// The record without its section tables, which every run re-creates: copying up to 32,768 slots
+// of them for nothing would take longer than the run itself.
+CalcRecord WithoutTables(const CalcRecord& record) {
+  CalcRecord work;
+  work.CaseText = record.CaseText;
+  work.SectionCount = record.SectionCount;
+  work.K1 = record.K1;
+  work.K2 = record.K2;
+  work.I1 = record.I1;
+  work.I2 = record.I2;
+  work.L = record.L;
+  work.DL = record.DL;
+  work.TurnDirection = record.TurnDirection;
+  work.CurvePosition = record.CurvePosition;
+  work.ComputedSections = record.ComputedSections;
+  return work;
+}
+
 void PrintLastCalculation(CalcRecord& record, CalcHost& host) {
   const PrintStatus status = PrintReport(record, host);
   if (status.kind == PrintStatus::Failed) {
@@ -45,7 +63,7 @@ void RunCalculateCommand(CalcRecord& record, CalcHost& host) {
   // The click works on a copy: the record and the fields change for good only once the run is
   // complete, so an abandoned click leaves the last calculation printable.
   FieldJournal fields(host);
-  CalcRecord work = record;
+  CalcRecord work = WithoutTables(record);
   if (!ComputeRun(work, fields)) {
     fields.Restore();
     return;

@@ -7,8 +7,9 @@
 #include "entry/number_text.h"
 
 StationSplit StationParts(double station) {
-  const double km = std::trunc(station / 1000);
-  return {km, station - km * 1000};
+  // fmod is exact: the remainder keeps the station's sign and stays below 1000 even where
+  // station − km × 1000 would round (stations beyond 2^53 mm).
+  return {std::trunc(station / 1000), std::fmod(station, 1000)};
 }
 
 std::string FormatStation(double station, std::string_view leading_text, int metre_decimals) {

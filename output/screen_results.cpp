@@ -23,9 +23,13 @@ std::string ValueText(double value, const char* unit) {
 
 }  // namespace
 
-std::string MetresText(double metres) { return ValueText(metres, " 米"); }
+std::string MetresText(double metres) {
+  return ValueText(metres, " 米");
+}
 
-std::string SlopeText(float slope, const char* unit) { return ValueText(slope, unit); }
+std::string SlopeText(float slope, const char* unit) {
+  return ValueText(slope, unit);
+}
 
 void ShowSingleResultDistance(const CalcRecord& record, CalcHost& host) {
   ShowDistance(record, host, 1);

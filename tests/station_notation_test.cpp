@@ -63,6 +63,9 @@ TEST(StationNotation, PartsTruncateTowardZeroAndKeepTheSign) {
   EXPECT_EQ(-1, StationParts(-1500).km);
   EXPECT_EQ(-500, StationParts(-1500).m);
   EXPECT_EQ(0, StationParts(999.9996).km);
+  const StationSplit huge = StationParts(9.3918019322442007e21);
+  EXPECT_GE(huge.m, 0);
+  EXPECT_LT(huge.m, 1000);
 }
 
 }  // namespace
