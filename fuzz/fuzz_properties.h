@@ -5,13 +5,10 @@
 #include <string_view>
 
 #include "entry/number_conversion.h"
+#include "tools/full_width.h"  // Widen
 
 // The reply with blanks of each kind a user types (ASCII blank, tab, ideographic blank) around it.
 std::string PadWithBlanks(std::string_view reply, unsigned variant);
-
-// The reply with every printable ASCII character in its full-width form, as a Chinese input
-// method types it; the point becomes the ideographic full stop when `ideographic_point`.
-std::string Widen(std::string_view reply, bool ideographic_point);
 
 // Stops the fuzzer with the failed property, so that the input is kept as a crash.
 [[noreturn]] void PropertyFailed(const char* property, std::string_view reply);

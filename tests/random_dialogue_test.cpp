@@ -22,6 +22,7 @@
 #include "entry/number_conversion.h"
 #include "entry/station_notation.h"
 #include "output/screen_results.h"
+#include "tools/full_width.h"
 #include "tools/script_host.h"
 
 namespace {
@@ -117,27 +118,6 @@ std::string CharsText(double value, std::chars_format format, int precision = -1
       precision < 0 ? std::to_chars(buffer, buffer + sizeof buffer, value, format)
                     : std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
   return ec == std::errc() ? std::string(buffer, end) : "?";
-}
-
-// Full-width forms of the printable ASCII characters and the ideographic blank, as a Chinese
-// input method types them.
-std::string Widen(std::string_view text, bool ideographic_point) {
-  std::string wide;
-  for (const char c : text) {
-    if (c == ' ') {
-      wide += "\xE3\x80\x80";
-    } else if (c == '.' && ideographic_point) {
-      wide += "\xE3\x80\x82";
-    } else if (c >= '!' && c <= '~') {
-      const unsigned code = 0xFF01u + static_cast<unsigned>(c - '!');
-      wide += '\xEF';
-      wide += static_cast<char>(0x80u | ((code >> 6) & 0x3Fu));
-      wide += static_cast<char>(0x80u | (code & 0x3Fu));
-    } else {
-      wide += c;
-    }
-  }
-  return wide;
 }
 
 // Blanks around the reply, full-width forms, or neither.
