@@ -8,10 +8,9 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "app/calc_host.h"
 #include "app/calc_record.h"
 #include "app/window/heap_tuning.h"
-#include "app/window/report_printer.h"
+#include "app/window/main_window.h"
 #include "output/print_report.h"
 #include "tools/script_host.h"
 
@@ -46,43 +45,17 @@ CalcRecord LargestRecord() {
   return record;
 }
 
-// Passes the report's printer operations to the printing layer.
-class PdfHost : public CalcHost {
- public:
-  explicit PdfHost(ReportPrinter& printer) : printer_(printer) {}
-
-  std::optional<std::string> InputBox(const std::string&) override { return std::nullopt; }
-  void SetText(TextField, const std::string&) override {}
-  std::string GetText(TextField) override { return {}; }
-  void ShowMessage(const std::string&) override {}
-  PrintStatus SetPrintPosition(float across, float down) override {
-    return printer_.SetPrintPosition(across, down);
-  }
-  PrintStatus SetPrintFontName(const std::string& name) override {
-    return printer_.SetPrintFontName(name);
-  }
-  PrintStatus SetPrintFontSize(float points) override { return printer_.SetPrintFontSize(points); }
-  PrintStatus PrintLine(const std::vector<PrintText>& texts) override {
-    return printer_.PrintLine(texts);
-  }
-  PrintStatus EndDocument() override { return printer_.EndDocument(); }
-  void End() override {}
-
- private:
-  ReportPrinter& printer_;
-};
-
 void BM_LargestReportAsPdf(benchmark::State& state) {
   CalcRecord record = LargestRecord();
   QTemporaryDir dir;
   // REPORT_PDF keeps the file for a look with pdfinfo.
   const char* kept = std::getenv("REPORT_PDF");
   const QString path = kept ? QString::fromLocal8Bit(kept) : dir.filePath("report.pdf");
+  // The program's own host, as the Print button uses it, with its printer pointed at the file.
+  MainWindow window;
+  window.host().printer().SetPdfFile(path);
   for (auto _ : state) {
-    ReportPrinter printer;
-    printer.SetPdfFile(path);
-    PdfHost host(printer);
-    const PrintStatus status = PrintReport(record, host);
+    const PrintStatus status = PrintReport(record, window.host());
     if (!status.ok()) {
       state.SkipWithError(("printing failed: " + status.reason).c_str());
       return;

@@ -68,7 +68,6 @@ bool IsDecimalNumber(std::string_view text) {
 // Whether a well-formed number that from_chars could not represent is too small rather than
 // too large: the power of ten of its first significant digit is negative.
 bool IsBelowOne(std::string_view text) {
-  int64_t magnitude = 0;  // power of ten of the digit being read
   bool seen_point = false;
   int64_t int_digits = 0;
   int64_t leading_zeros_after_point = 0;
@@ -89,7 +88,8 @@ bool IsBelowOne(std::string_view text) {
       }
     }
   }
-  magnitude = int_digits > 0 ? int_digits - 1 : -(leading_zeros_after_point + 1);
+  // the power of ten of the first significant digit
+  const int64_t magnitude = int_digits > 0 ? int_digits - 1 : -(leading_zeros_after_point + 1);
   int64_t exponent = 0;
   bool negative_exponent = false;
   if (pos < text.size()) {

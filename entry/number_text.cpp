@@ -2,7 +2,6 @@
 #include "entry/number_text.h"
 
 #include <charconv>
-#include <cmath>
 
 std::string FormatFixed(double value, int decimals) {
   // Enough room for the largest double written in full (309 digits) plus sign, point, decimals.
