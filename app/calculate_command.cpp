@@ -1,52 +1,75 @@
 // The Calculate and Print commands.
 #include "app/calculate_command.h"
 
-#include "app/field_journal.h"
+#include <array>
+#include <string>
+#include <utility>
+
 #include "app/messages.h"
 #include "calc/section_stationing.h"
 #include "entry/parameter_dialogue.h"
+#include "entry/prompt_texts.h"
 #include "output/print_report.h"
 #include "output/screen_results.h"
 
 namespace {
 
-constexpr const char* kOutputPrompt = "现在只需要单点屏幕显示输入 N ，需要立即打印输入 Y ：";
+using FieldTexts = std::array<std::string, kFieldCount>;
 
-// Parameters, stations and slopes of one run, on the given copy of the record. False when the
-// click is to be abandoned (Cancel, or a result beyond the number range, already told).
-bool ComputeRun(CalcRecord& work, CalcHost& host) {
+FieldTexts NoteFields(CalcHost& host) {
+  FieldTexts texts;
+  for (std::size_t slot = 0; slot < kFieldCount; ++slot) {
+    texts[slot] = host.GetText(FieldAt(slot));
+  }
+  return texts;
+}
+
+// Gives every field that a click changed its earlier text back.
+void RestoreFields(CalcHost& host, const FieldTexts& earlier) {
+  for (std::size_t slot = 0; slot < kFieldCount; ++slot) {
+    if (host.GetText(FieldAt(slot)) != earlier[slot]) {
+      host.SetText(FieldAt(slot), earlier[slot]);
+    }
+  }
+}
+
+// Parameters, stations and slopes of one run, on the given copy of the record. The section the
+// result fields show afterwards (0: none of this run), or nullopt when the click is to be
+// abandoned (Cancel, or a result beyond the number range, already told).
+std::optional<int> ComputeRun(CalcRecord& work, CalcHost& host) {
   const std::optional<DialogueResult> dialogue = RunParameterDialogue(work, host);
   if (!dialogue) {
-    return false;
+    return std::nullopt;
   }
   // K2 was refused unless |K2 − K1| fits, so the length can always be shown.
   ShowTransitionLength(work, host);
   const std::vector<float> intervals = PrepareSectionTables(work, dialogue->ki);
-  const RunFailure failure = dialogue->mode == RunMode::Single
-                                 ? ComputeSingleRun(work, dialogue->ki, host)
-                                 : ComputeContinuousRun(work, intervals);
-  if (failure != RunFailure::None) {
-    host.ShowMessage(message::kComputationOutOfRange);
-    return false;
+  if (dialogue->mode == RunMode::Continuous) {
+    if (ComputeContinuousRun(work, intervals) != RunFailure::None) {
+      host.ShowMessage(message::kComputationOutOfRange);
+      return std::nullopt;
+    }
+    return 0;
   }
-  return true;
+  ShowSingleResultDistance(work, dialogue->ki, host);
+  if (ComputeSingleRun(work, dialogue->ki) != RunFailure::None) {
+    host.ShowMessage(message::kComputationOutOfRange);
+    return std::nullopt;
+  }
+  ShowSingleResult(work, host);
+  return 1;
 }
 
-// The record without its section tables, which every run re-creates: copying up to 32,768 slots
-// of them for nothing would take longer than the run itself.
-CalcRecord WithoutTables(const CalcRecord& record) {
-  CalcRecord work;
-  work.CaseText = record.CaseText;
-  work.SectionCount = record.SectionCount;
-  work.K1 = record.K1;
-  work.K2 = record.K2;
-  work.I1 = record.I1;
-  work.I2 = record.I2;
-  work.L = record.L;
-  work.DL = record.DL;
-  work.TurnDirection = record.TurnDirection;
-  work.CurvePosition = record.CurvePosition;
-  work.ComputedSections = record.ComputedSections;
+// The record with everything but its section tables, which every run re-creates: copying up to
+// 32,768 slots of them for nothing would take longer than the run itself.
+CalcRecord WithoutTables(CalcRecord& record) {
+  std::vector<double> stations = std::move(record.Stations);
+  std::vector<float> left = std::move(record.LeftSlopes);
+  std::vector<float> right = std::move(record.RightSlopes);
+  CalcRecord work = record;
+  record.Stations = std::move(stations);
+  record.LeftSlopes = std::move(left);
+  record.RightSlopes = std::move(right);
   return work;
 }
 
@@ -54,23 +77,29 @@ void PrintLastCalculation(CalcRecord& record, CalcHost& host) {
   const PrintStatus status = PrintReport(record, host);
   if (status.kind == PrintStatus::Failed) {
     host.ShowMessage(message::kPrintFailed + status.reason);
+  } else if (status.ok()) {
+    host.ShowNote(message::PrintedNote(status));
   }
 }
 
 }  // namespace
 
 void RunCalculateCommand(CalcRecord& record, CalcHost& host) {
+  host.ShowNote({});
   // The click works on a copy: the record and the fields change for good only once the run is
   // complete, so an abandoned click leaves the last calculation printable.
-  FieldJournal fields(host);
+  const FieldTexts earlier = NoteFields(host);
   CalcRecord work = WithoutTables(record);
-  if (!ComputeRun(work, fields)) {
-    fields.Restore();
+  const std::optional<int> shown = ComputeRun(work, host);
+  if (!shown) {
+    RestoreFields(host, earlier);
     return;
   }
   record = std::move(work);
+  host.ShowCalculation(record, *shown);
 
-  const std::optional<std::string> answer = host.InputBox(kOutputPrompt);
+  const std::optional<std::string> answer =
+      host.InputBox(Prompt(prompt::kOutputQuestion, prompt::OutputTitle()));
   if (answer == "n" || answer == "N") {
     StepThroughResults(record, host, record.ComputedSections);
   } else if (answer == "y" || answer == "Y") {
@@ -79,6 +108,7 @@ void RunCalculateCommand(CalcRecord& record, CalcHost& host) {
 }
 
 void RunPrintCommand(CalcRecord& record, CalcHost& host) {
+  host.ShowNote({});
   if (record.ComputedSections == 0) {
     host.ShowMessage(message::kNothingToPrint);
     return;

@@ -5,7 +5,6 @@
 
 #include "calc/section_slopes.h"
 #include "calc/single_precision.h"
-#include "output/screen_results.h"
 
 namespace {
 
@@ -42,13 +41,12 @@ SectionCount ComputeSectionCount(double k2, double ki, float dl) {
   return {static_cast<int16_t>(count), SectionCount::None};
 }
 
-bool ShowTransitionLength(CalcRecord& record, CalcHost& host) {
+bool SetTransitionLength(CalcRecord& record) {
   const double length = std::fabs(record.K2 - record.K1);
   if (!FitsSingle(length)) {
     return false;
   }
   record.L = static_cast<float>(length);
-  host.SetText(TextField::Text5, MetresText(record.L));
   return true;
 }
 
@@ -63,14 +61,12 @@ std::vector<float> PrepareSectionTables(CalcRecord& record, double ki) {
   return intervals;
 }
 
-RunFailure ComputeSingleRun(CalcRecord& record, double ki, CalcHost& host) {
+RunFailure ComputeSingleRun(CalcRecord& record, double ki) {
   record.Stations[1] = ki;
-  ShowSingleResultDistance(record, host);
   if (!ComputeSection(record, 1)) {
     return RunFailure::OutOfRange;
   }
   record.ComputedSections = 1;
-  ShowSingleResult(record, host);
   return RunFailure::None;
 }
 

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/calc_host.h"
 #include "app/calc_record.h"
 
 // The largest section count: SectionCount + 1 sections must still be numbered in 16 bits.
@@ -20,8 +19,8 @@ struct SectionCount {
 // millimetre of k2 counts as reaching it, since a float interval such as 0.1 is a little long.
 SectionCount ComputeSectionCount(double k2, double ki, float dl);
 
-// L = |K2 − K1| rounded to single precision, shown in Text5. False when it does not fit.
-bool ShowTransitionLength(CalcRecord& record, CalcHost& host);
+// L = |K2 − K1| rounded to single precision. False, leaving L as it was, when it does not fit.
+bool SetTransitionLength(CalcRecord& record);
 
 // Fresh zeroed tables with slots 0 to SectionCount + 1 and KI in slot 0 of Stations; returns
 // the interval table (slot 0: 0, slots 1 to SectionCount: DL). SectionCount must lie in
@@ -30,8 +29,8 @@ std::vector<float> PrepareSectionTables(CalcRecord& record, double ki);
 
 enum class RunFailure { None, OutOfRange };
 
-// Section 1 at KI, shown at once around its computation.
-RunFailure ComputeSingleRun(CalcRecord& record, double ki, CalcHost& host);
+// Section 1 at KI.
+RunFailure ComputeSingleRun(CalcRecord& record, double ki);
 
 // Sections 1 to SectionCount + 1, each station the previous one plus its interval.
 RunFailure ComputeContinuousRun(CalcRecord& record, const std::vector<float>& intervals);

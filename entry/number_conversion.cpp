@@ -216,6 +216,11 @@ std::string NormalizeWidth(std::string_view reply) {
         i += 2;
         continue;
       }
+    } else if (b0 == 0xC2 && i + 1 < reply.size() && reply[i + 1] == '\xA0') {
+      // U+00A0, the no-break space that pasted text and some input methods carry.
+      out += ' ';
+      i += 1;
+      continue;
     } else if (b0 == 0xE3 && i + 2 < reply.size() && reply[i + 1] == '\x80') {
       // U+3000, the ideographic blank, and U+3002, the ideographic full stop that a Chinese
       // input method types for the decimal point key.

@@ -15,7 +15,7 @@ struct Converted {
 };
 
 // The reply with full-width digits, signs, letters, point and blank (as a Chinese input method
-// types them) replaced by their ASCII forms; other text unchanged.
+// types them) and the no-break space replaced by their ASCII forms; other text unchanged.
 std::string NormalizeWidth(std::string_view reply);
 
 // A number with optional blanks around it, a sign, a decimal point and an exponent, rounded to

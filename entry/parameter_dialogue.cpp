@@ -4,46 +4,15 @@
 #include <cmath>
 #include <string>
 
-#include "app/messages.h"
 #include "calc/section_stationing.h"
 #include "calc/single_precision.h"
 #include "entry/confirmed_entry.h"
 #include "entry/number_conversion.h"
+#include "entry/prompt_texts.h"
 #include "entry/station_notation.h"
-#include "output/screen_results.h"
+#include "entry/value_text.h"
 
 namespace {
-
-constexpr EntryPrompts kTurnDirection{
-    "明确平曲线走向 : 右偏输入大于零的任意正整数 (1,2,3,...), 左偏输入小于零的任意负整数 "
-    "(-1,-2,-3,...) ",
-    "明确平曲线走向 : 右偏输入大于零的任意正整数 (1,2,3,...), 左偏输入小于零的任意负整数 "
-    "(-1,-2,-3,...) ",
-    "确认平曲线走向是否正确 : 输入正确单击 Enter 键 ; 错误输入零"};
-constexpr EntryPrompts kCurvePosition{
-    "明确超高渐变段的位置 : 位于第一缓和曲线输入 1 , 位于第二缓和曲线输入 2 ",
-    "明确超高渐变段位于平曲线的位置 :位于第一缓和曲线输入 1 ,位于第二缓和曲线输入 2 ",
-    "确认超高渐变段位于平曲线的位置是否正确 : 输入正确单击 Enter 键 ; 错误输入零"};
-constexpr EntryPrompts kStartStation{
-    "输入超高渐变段起点桩号 : ", "输入超高渐变段起点桩号 :",
-    "确认起点桩号输入是否正确 : 输入正确单击 Enter 键 ; 错误输入零"};
-constexpr EntryPrompts kStartSlope{
-    "输入起始横坡 I1 :", "输入起始横坡 :",
-    "确认起始横坡 I1 输入是否正确 : 输入正确单击 Enter 键 ; 错误输入零"};
-constexpr EntryPrompts kEndStation{
-    "输入超高渐变段终点桩号 :", "输入超高渐变段终点桩号 :",
-    "确认超高渐变段终点桩号输入是否正确 : 输入正确单击 Enter 键 ; 错误输入零"};
-constexpr EntryPrompts kFullSlope{
-    "输入全超高横坡 :", "输入全超高横坡 :",
-    "确认全超高横坡输入是否正确 : 输入正确单击 Enter 键 ; 错误输入零"};
-constexpr EntryPrompts kFirstSection{
-    "输入第 1 个计算断面的桩号 :", "输入第 1 个计算断面的桩号 :",
-    "确认计算断面的桩号输入是否正确 : 输入正确单击 Enter 键 ; 错误输入零"};
-constexpr EntryPrompts kMode{"如果仅仅是单点计算输入 N ,连续计算输入 Y",
-                             "如果仅仅是单点计算输入 N ,连续计算输入 Y",
-                             "确认输入是否正确 : 输入正确单击 Enter 键 ; 错误输入零"};
-constexpr EntryPrompts kInterval{"输入计算断面的间距 :", "输入计算断面的间距 :",
-                                 "确认断面的间距输入是否正确 : 输入正确单击 Enter 键 ; 错误输入零"};
 
 constexpr const char* kSingleModeText = "单点计算";
 
@@ -53,11 +22,11 @@ Checked<T> FromConversion(const Converted<T>& converted) {
     case NumberOutcome::Number:
       return {converted.value};
     case NumberOutcome::OutOfRange:
-      return {std::nullopt, message::kOutOfRange};
+      return {std::nullopt, Refusal::OutOfRange};
     case NumberOutcome::NotANumber:
       break;
   }
-  return {std::nullopt, message::kNotANumber};
+  return {std::nullopt, Refusal::NotANumber};
 }
 
 Checked<float> ReadSingle(const std::string& reply) {
@@ -71,7 +40,7 @@ Checked<double> ReadStation(const std::string& reply) {
 Checked<float> ReadTurnDirection(const std::string& reply) {
   Checked<float> checked = ReadSingle(reply);
   if (checked.value && *checked.value == 0) {
-    return {std::nullopt, message::kZeroTurnDirection};
+    return {std::nullopt, Refusal::ZeroTurnDirection};
   }
   return checked;
 }
@@ -79,18 +48,23 @@ Checked<float> ReadTurnDirection(const std::string& reply) {
 Checked<float> ReadCurvePosition(const std::string& reply) {
   Checked<float> checked = ReadSingle(reply);
   if (checked.value && *checked.value != 1.0f && *checked.value != 2.0f) {
-    return {std::nullopt, message::kBadCurvePosition};
+    return {std::nullopt, Refusal::BadCurvePosition};
   }
   return checked;
 }
 
 Checked<double> ReadEndStation(const std::string& reply, double k1) {
   Checked<double> checked = ReadStation(reply);
-  if (checked.value && *checked.value == k1) {
-    return {std::nullopt, message::kZeroLength};
+  if (!checked.value) {
+    return checked;
   }
-  if (checked.value && !FitsSingle(std::fabs(*checked.value - k1))) {
-    return {std::nullopt, message::kOutOfRange};
+  const double length = std::fabs(*checked.value - k1);
+  if (!FitsSingle(length)) {
+    return {std::nullopt, Refusal::OutOfRange};
+  }
+  // The formulas divide by L in single precision, where a length too short to represent is 0.
+  if (static_cast<float>(length) == 0) {
+    return {std::nullopt, Refusal::ZeroLength};
   }
   return checked;
 }
@@ -102,7 +76,7 @@ Checked<RunMode> ReadMode(const std::string& reply) {
   if (reply == "y" || reply == "Y") {
     return {RunMode::Continuous};
   }
-  return {std::nullopt, message::kBadMode};
+  return {std::nullopt, Refusal::BadMode};
 }
 
 // DL together with the section count it gives, so that an interval that cannot make a run is
@@ -115,20 +89,20 @@ struct Interval {
 Checked<Interval> ReadInterval(const std::string& reply, double k2, double ki) {
   const Checked<float> dl = ReadSingle(reply);
   if (!dl.value) {
-    return {std::nullopt, dl.message};
+    return {std::nullopt, dl.why};
   }
   const SectionCount count = ComputeSectionCount(k2, ki, *dl.value);
   switch (count.failure) {
     case SectionCount::None:
       return {Interval{*dl.value, count.count}};
     case SectionCount::ZeroInterval:
-      return {std::nullopt, message::kZeroInterval};
+      return {std::nullopt, Refusal::ZeroInterval};
     case SectionCount::TooMany:
-      return {std::nullopt, message::kTooManySections};
+      return {std::nullopt, Refusal::TooManySections};
     case SectionCount::Negative:
       break;
   }
-  return {std::nullopt, message::kNegativeCount};
+  return {std::nullopt, Refusal::NegativeCount};
 }
 
 void EchoSlope(CalcHost& host, TextField field, float slope) {
@@ -140,38 +114,38 @@ void EchoSlope(CalcHost& host, TextField field, float slope) {
 std::optional<DialogueResult> RunParameterDialogue(CalcRecord& record, CalcHost& host) {
   DialogueResult result;
   const bool completed =
-      ConfirmedEntry(host, kTurnDirection, ReadTurnDirection,
+      ConfirmedEntry(host, prompt::kTurnDirection, ReadTurnDirection,
                      [&](float v) { record.TurnDirection = v; }) &&
-      ConfirmedEntry(host, kCurvePosition, ReadCurvePosition,
+      ConfirmedEntry(host, prompt::kCurvePosition, ReadCurvePosition,
                      [&](float v) { record.CurvePosition = v; }) &&
-      ConfirmedEntry(host, kStartStation, ReadStation,
+      ConfirmedEntry(host, prompt::kStartStation, ReadStation,
                      [&](double v) {
                        record.K1 = v;
                        host.SetText(TextField::Text1, FormatStation(v));
                      }) &&
-      ConfirmedEntry(host, kStartSlope, ReadSingle,
+      ConfirmedEntry(host, prompt::kStartSlope, ReadSingle,
                      [&](float v) {
                        record.I1 = v;
                        EchoSlope(host, TextField::Text3, v);
                      }) &&
       ConfirmedEntry(
-          host, kEndStation,
+          host, prompt::kEndStation,
           [&](const std::string& reply) { return ReadEndStation(reply, record.K1); },
           [&](double v) {
             record.K2 = v;
             host.SetText(TextField::Text2, FormatStation(v));
           }) &&
-      ConfirmedEntry(host, kFullSlope, ReadSingle,
+      ConfirmedEntry(host, prompt::kFullSlope, ReadSingle,
                      [&](float v) {
                        record.I2 = v;
                        EchoSlope(host, TextField::Text4, v);
                      }) &&
-      ConfirmedEntry(host, kFirstSection, ReadStation,
+      ConfirmedEntry(host, prompt::kFirstSection, ReadStation,
                      [&](double v) {
                        result.ki = v;
                        host.SetText(TextField::Text10, FormatStation(v));
                      }) &&
-      ConfirmedEntry(host, kMode, ReadMode, [&](RunMode mode) { result.mode = mode; });
+      ConfirmedEntry(host, prompt::kMode, ReadMode, [&](RunMode mode) { result.mode = mode; });
   if (!completed) {
     return std::nullopt;
   }
@@ -181,7 +155,7 @@ std::optional<DialogueResult> RunParameterDialogue(CalcRecord& record, CalcHost&
     return result;
   }
   const bool interval_given = ConfirmedEntry(
-      host, kInterval,
+      host, prompt::kInterval,
       [&](const std::string& reply) { return ReadInterval(reply, record.K2, result.ki); },
       [&](const Interval& v) {
         record.DL = v.dl;

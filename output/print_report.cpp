@@ -65,7 +65,7 @@ std::vector<PrintText> SectionRow(const CalcRecord& record, int i) {
 
 }  // namespace
 
-PrintStatus PrintReport(CalcRecord& record, CalcHost& host) {
+PrintStatus PrintReport(CalcRecord& record, Printer& printer) {
   const std::string case_text = CaseDescription(record);
   std::vector<std::vector<PrintText>> body = {
       {},
@@ -81,28 +81,35 @@ PrintStatus PrintReport(CalcRecord& record, CalcHost& host) {
     body.push_back(std::move(line));
   }
   body.push_back({});
-  body.push_back({{28, "断面桩号"}, {41, "左侧横坡(%)"}, {56, "右侧横坡(%)"}});
+  const std::vector<PrintText> heading = {{28, "断面桩号"}, {41, "左侧横坡(%)"}, {56, "右侧横坡(%)"}};
+  body.push_back(heading);
   body.push_back({});
 
   // The first operation that does not succeed ends the report; the rest are skipped.
-  PrintStatus status = host.SetPrintPosition(1500, 1000);
+  PrintStatus status = printer.SetPrintPosition(1500, 1000);
   auto then = [&status](auto&& operation) {
     if (status.ok()) {
       status = operation();
     }
   };
-  then([&] { return host.SetPrintFontName("宋体"); });
-  then([&] { return host.SetPrintFontSize(12); });
-  then([&] { return host.PrintLine({{26, "--- 超高渐变段横坡计算 ---"}}); });
-  then([&] { return host.SetPrintFontSize(10); });
+  then([&] { return printer.SetPrintFontName("宋体"); });
+  then([&] { return printer.SetPrintFontSize(12); });
+  then([&] { return printer.PrintLine({{26, "--- 超高渐变段横坡计算 ---"}}); });
+  then([&] { return printer.SetPrintFontSize(10); });
   for (const std::vector<PrintText>& line : body) {
-    then([&] { return host.PrintLine(line); });
+    then([&] { return printer.PrintLine(line); });
   }
+  // Rows that continue on a new page are read under their headings again.
+  then([&] { return printer.SetPageHeading(heading); });
   // Every section the last run computed gets its row, a slope of 0 included.
   for (int i = 1; status.ok() && i <= record.ComputedSections; ++i) {
-    status = host.PrintLine(SectionRow(record, i));
+    status = printer.PrintLine(SectionRow(record, i));
   }
-  then([&] { return host.EndDocument(); });
+  if (!status.ok()) {
+    printer.AbandonDocument();
+    return status;
+  }
+  status = printer.EndDocument();
   if (status.ok()) {
     record.CaseText = case_text;
   }

@@ -1,53 +1,51 @@
-// Result fields Kp, Lp, Ip(L), Ip(R) and the texts of the value fields.
+// Result fields Kp, Lp, Ip(L), Ip(R), and the transition length.
 #include "output/screen_results.h"
 
-#include "entry/number_text.h"
+#include "calc/section_stationing.h"
+#include "entry/prompt_texts.h"
 #include "entry/station_notation.h"
+#include "entry/value_text.h"
 
 namespace {
 
-constexpr const char* kKeyPrompt = "单击键显示计算结果 :";
-
-void ShowDistance(const CalcRecord& record, CalcHost& host, int section) {
-  host.SetText(TextField::Text8, MetresText(record.Stations[section] - record.K1));
+void ShowDistance(const CalcRecord& record, double station, CalcHost& host) {
+  host.SetText(TextField::Text8, MetresText(station - record.K1));
 }
 
-// A blank, the value in the "0.000" pattern, and its unit. (Appended piece by piece: g++ 12
-// warns falsely about " " + std::string.)
-std::string ValueText(double value, const char* unit) {
-  std::string text(1, ' ');
-  text += FormatThreeDecimals(value);
-  text += unit;
-  return text;
+// The key prompt before section `section` of `sections`; any reply, Cancel included, goes on.
+void AskForKey(CalcHost& host, int section, int sections) {
+  host.InputBox(Prompt(prompt::kKeyPrompt, prompt::SectionTitle(section, sections), {}, true));
 }
 
 }  // namespace
 
-std::string MetresText(double metres) {
-  return ValueText(metres, " 米");
+bool ShowTransitionLength(CalcRecord& record, CalcHost& host) {
+  if (!SetTransitionLength(record)) {
+    return false;
+  }
+  host.SetText(TextField::Text5, MetresText(record.L));
+  return true;
 }
 
-std::string SlopeText(float slope, const char* unit) {
-  return ValueText(slope, unit);
-}
-
-void ShowSingleResultDistance(const CalcRecord& record, CalcHost& host) {
-  ShowDistance(record, host, 1);
+void ShowSingleResultDistance(const CalcRecord& record, double ki, CalcHost& host) {
+  ShowDistance(record, ki, host);
 }
 
 void ShowSingleResult(const CalcRecord& record, CalcHost& host) {
-  host.InputBox(kKeyPrompt);  // any reply, Cancel included, just goes on
+  AskForKey(host, 1, 1);
   host.SetText(TextField::Text6, FormatStation(record.Stations[1]));
   host.SetText(TextField::Text7, SlopeText(record.LeftSlopes[1]));
   host.SetText(TextField::Text11, SlopeText(record.RightSlopes[1]));
+  host.ShowCalculation(record, 1);
 }
 
 void StepThroughResults(const CalcRecord& record, CalcHost& host, int sections) {
   for (int i = 1; i <= sections; ++i) {
-    host.InputBox(kKeyPrompt);
+    AskForKey(host, i, sections);
     host.SetText(TextField::Text6, FormatStation(record.Stations[i]));
-    ShowDistance(record, host, i);
+    ShowDistance(record, record.Stations[i], host);
     host.SetText(TextField::Text7, SlopeText(record.LeftSlopes[i], "%"));
     host.SetText(TextField::Text11, SlopeText(record.RightSlopes[i]));
+    host.ShowCalculation(record, i);
   }
 }

@@ -1,20 +1,16 @@
-// The texts of the window's value fields, and the results shown in them.
+// The results shown in the window's fields: the transition length, and the sections of a run
+// in Kp, Lp, Ip(L) and Ip(R).
 #pragma once
-
-#include <string>
 
 #include "app/calc_host.h"
 #include "app/calc_record.h"
 
-// " 60.000 米": a length, an interval or a distance Lp in metres.
-std::string MetresText(double metres);
+// Sets L = |K2 − K1| and shows it in Text5. False, showing nothing, when it does not fit.
+bool ShowTransitionLength(CalcRecord& record, CalcHost& host);
 
-// " 2.625 %": a cross slope rounded to three decimals, ties to the even digit; the step-through
-// writes Ip(L) with "%" instead of " %".
-std::string SlopeText(float slope, const char* unit = " %");
-
-// The immediate display of a single run, first half: Lp of section 1, before it is computed.
-void ShowSingleResultDistance(const CalcRecord& record, CalcHost& host);
+// The immediate display of a single run, first half: Lp of section 1 at ki, before it is
+// computed.
+void ShowSingleResultDistance(const CalcRecord& record, double ki, CalcHost& host);
 
 // Second half: the key prompt, then station and slopes of section 1.
 void ShowSingleResult(const CalcRecord& record, CalcHost& host);

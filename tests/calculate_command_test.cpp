@@ -8,6 +8,7 @@
 
 #include "app/messages.h"
 #include "calc/section_slopes.h"
+#include "entry/prompt_texts.h"
 #include "tools/script_host.h"
 
 namespace {
@@ -15,24 +16,20 @@ namespace {
 using Replies = std::vector<ScriptHost::Reply>;
 const ScriptHost::Reply kCancel = std::nullopt;
 
-constexpr const char* kTurnPrompt =
-    "明确平曲线走向 : 右偏输入大于零的任意正整数 (1,2,3,...), 左偏输入小于零的任意负整数 "
-    "(-1,-2,-3,...) ";
-constexpr const char* kPositionPrompt =
-    "明确超高渐变段的位置 : 位于第一缓和曲线输入 1 , 位于第二缓和曲线输入 2 ";
-constexpr const char* kPositionAgain =
-    "明确超高渐变段位于平曲线的位置 :位于第一缓和曲线输入 1 ,位于第二缓和曲线输入 2 ";
-constexpr const char* kK1Prompt = "输入超高渐变段起点桩号 : ";
-constexpr const char* kK1Again = "输入超高渐变段起点桩号 :";
-constexpr const char* kI1Prompt = "输入起始横坡 I1 :";
-constexpr const char* kI1Again = "输入起始横坡 :";
-constexpr const char* kK2Prompt = "输入超高渐变段终点桩号 :";
-constexpr const char* kI2Prompt = "输入全超高横坡 :";
-constexpr const char* kKIPrompt = "输入第 1 个计算断面的桩号 :";
-constexpr const char* kModePrompt = "如果仅仅是单点计算输入 N ,连续计算输入 Y";
-constexpr const char* kDLPrompt = "输入计算断面的间距 :";
-constexpr const char* kKeyPrompt = "单击键显示计算结果 :";
-constexpr const char* kOutputPrompt = "现在只需要单点屏幕显示输入 N ，需要立即打印输入 Y ：";
+constexpr const char* kTurnPrompt = prompt::kTurnDirection.first;
+constexpr const char* kPositionPrompt = prompt::kCurvePosition.first;
+constexpr const char* kPositionAgain = prompt::kCurvePosition.reentry;
+constexpr const char* kK1Prompt = prompt::kStartStation.first;
+constexpr const char* kK1Again = prompt::kStartStation.reentry;
+constexpr const char* kI1Prompt = prompt::kStartSlope.first;
+constexpr const char* kI1Again = prompt::kStartSlope.reentry;
+constexpr const char* kK2Prompt = prompt::kEndStation.first;
+constexpr const char* kI2Prompt = prompt::kFullSlope.first;
+constexpr const char* kKIPrompt = prompt::kFirstSection.first;
+constexpr const char* kModePrompt = prompt::kMode.first;
+constexpr const char* kDLPrompt = prompt::kInterval.first;
+constexpr const char* kKeyPrompt = prompt::kKeyPrompt;
+constexpr const char* kOutputPrompt = prompt::kOutputQuestion;
 
 std::string Confirm(const char* what) {
   return std::string("确认") + what + " : 输入正确单击 Enter 键 ; 错误输入零";
@@ -211,13 +208,24 @@ TEST(CalculateCommand, ConfirmationByWordsOrCancelAccepts) {
   EXPECT_EQ(1, s.record.ComputedSections);
 }
 
-// Replies that fail their check: a message, the re-entry prompt, and nothing stored or echoed.
+// Replies that fail their check: a message that names the value and says what it accepts, the
+// re-entry prompt offering the refused text again, and nothing stored or echoed.
 struct RefusedCase {
   const char* name;
   Replies replies;  // up to and including the refused reply; then a valid value follows
-  const char* message;
+  std::string message;
   const char* reentry_prompt;
 };
+
+constexpr const char* kStationAccepted =
+    "请输入以米计的桩号，例如 12345.678，或桩号写法，例如 K12+345.678。";
+constexpr const char* kSlopeAccepted = "请输入以百分数计的横坡，例如 2 或 -1.5。";
+constexpr const char* kIntervalAccepted =
+    "请输入以米计的间距，例如 20；终点桩号小于第一个计算断面桩号时输入负数，例如 -20。";
+
+std::string Refusal(const char* name, const char* wrong, const char* accepted) {
+  return std::string(name) + "：" + wrong + accepted;
+}
 
 class RefusedReply : public testing::TestWithParam<RefusedCase> {};
 
@@ -233,7 +241,9 @@ TEST_P(RefusedReply, ShowsItsMessageAndAsksAgain) {
   const auto exhausted = std::find(log.begin(), log.end(), "EXHAUSTED");
   ASSERT_GE(exhausted - log.begin(), 3);
   EXPECT_EQ(std::string("MESSAGE\t") + c.message, *(exhausted - 2));
-  EXPECT_EQ(std::string("INPUT\t") + c.reentry_prompt, *(exhausted - 1));
+  const std::string refused = *c.replies.back();
+  EXPECT_EQ(std::string("INPUT\t") + c.reentry_prompt + (refused.empty() ? "" : "\t" + refused),
+            *(exhausted - 1));
   EXPECT_EQ(CalcRecord(), s.record);
   EXPECT_EQ("before", s.host.Field(TextField::Text1));
 }
@@ -246,46 +256,73 @@ Replies With(Replies head, std::vector<ScriptHost::Reply> tail) {
   return head;
 }
 
+// Every refusal message, exactly.
+const std::string kTurnNaN = Refusal("平曲线走向", "输入的不是有效数值。", "右偏输入正数，例如 1；左偏输入负数，例如 -1。");
+const std::string kTurnZero = Refusal("平曲线走向", "不能为零。", "右偏输入正数，例如 1；左偏输入负数，例如 -1。");
+const std::string kTurnOOR = Refusal("平曲线走向", "输入的数值超出允许范围。", "右偏输入正数，例如 1；左偏输入负数，例如 -1。");
+const std::string kPositionBad = Refusal("超高渐变段位置", "只能是 1 或 2。", "位于第一缓和曲线输入 1，位于第二缓和曲线输入 2。");
+const std::string kK1NaN = Refusal("超高渐变段起点桩号 K1", "输入的不是有效数值。", kStationAccepted);
+const std::string kK1OOR = Refusal("超高渐变段起点桩号 K1", "输入的数值超出允许范围。", kStationAccepted);
+const std::string kI1OOR = Refusal("超高渐变段起点横坡 I1", "输入的数值超出允许范围。", kSlopeAccepted);
+const std::string kK2Zero = Refusal("超高渐变段终点桩号 K2",
+                                    "与起点桩号相同，超高渐变段长度不能为零。", kStationAccepted);
+const std::string kK2OOR = Refusal("超高渐变段终点桩号 K2", "输入的数值超出允许范围。", kStationAccepted);
+const std::string kKINaN = Refusal("第一个计算断面桩号 KI", "输入的不是有效数值。", kStationAccepted);
+const std::string kModeBad = Refusal("计算方式", "只能输入 N 或 Y。", "单点计算输入 N，连续计算输入 Y，前后不留空格。");
+const std::string kDLZero = Refusal("断面间距 DL", "不能为零。", kIntervalAccepted);
+const std::string kDLWrongWay =
+    Refusal("断面间距 DL", "按此间距无法从第一个计算断面到达终点桩号，请检查断面间距的正负号。",
+            kIntervalAccepted);
+const std::string kDLTooMany =
+    Refusal("断面间距 DL", "计算断面过多，断面数不能超过 32767，请加大断面间距。",
+            kIntervalAccepted);
+const std::string kDLNaN = Refusal("断面间距 DL", "输入的不是有效数值。", kIntervalAccepted);
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedReply,
     testing::Values(
-        RefusedCase{"EmptyTurnDirection", {""}, message::kNotANumber, kTurnPrompt},
-        RefusedCase{"WordForTurnDirection", {"右"}, message::kNotANumber, kTurnPrompt},
-        RefusedCase{"TurnDirectionZero", {"0"}, message::kZeroTurnDirection, kTurnPrompt},
-        RefusedCase{"TurnDirectionBeyondSingle", {"1e39"}, message::kOutOfRange, kTurnPrompt},
-        RefusedCase{"PositionThree", {"1", "", "3"}, message::kBadCurvePosition, kPositionAgain},
+        RefusedCase{"EmptyTurnDirection", {""}, kTurnNaN, kTurnPrompt},
+        RefusedCase{"WordForTurnDirection", {"右"}, kTurnNaN, kTurnPrompt},
+        RefusedCase{"TurnDirectionZero", {"0"}, kTurnZero, kTurnPrompt},
+        RefusedCase{"TurnDirectionBeyondSingle", {"1e39"}, kTurnOOR, kTurnPrompt},
+        RefusedCase{"PositionThree", {"1", "", "3"}, kPositionBad, kPositionAgain},
         RefusedCase{
-            "PositionOneAndAHalf", {"1", "", "1.5"}, message::kBadCurvePosition, kPositionAgain},
-        RefusedCase{"EmptyK1", {"1", "", "1", "", ""}, message::kNotANumber, kK1Again},
-        RefusedCase{"MalformedStation", {"1", "", "1", "", "K12+"}, message::kNotANumber, kK1Again},
-        RefusedCase{"K1BeyondDouble", {"1", "", "1", "", "1e309"}, message::kOutOfRange, kK1Again},
+            "PositionOneAndAHalf", {"1", "", "1.5"}, kPositionBad, kPositionAgain},
+        RefusedCase{"EmptyK1", {"1", "", "1", "", ""}, kK1NaN, kK1Again},
+        RefusedCase{"MalformedStation", {"1", "", "1", "", "K12+"}, kK1NaN, kK1Again},
+        RefusedCase{"K1BeyondDouble", {"1", "", "1", "", "1e309"}, kK1OOR, kK1Again},
         RefusedCase{"I1BeyondSingle",
                     {"1", "", "1", "", "100", "", "4e38"},
-                    message::kOutOfRange,
+                    kI1OOR,
                     kI1Again},
-        RefusedCase{"K2EqualToK1", With(kUpToK2, {"K0+100"}), message::kZeroLength, kK2Prompt},
-        RefusedCase{"LengthBeyondSingle", With(kUpToK2, {"1e300"}), message::kOutOfRange,
+        RefusedCase{"K2EqualToK1", With(kUpToK2, {"K0+100"}), kK2Zero, kK2Prompt},
+        // K1 0 and K2 1e-50 differ as doubles, but the length rounds to a float 0.
+        RefusedCase{"LengthZeroInSingle", {"1", "", "1", "", "0", "", "2", "", "1e-50"}, kK2Zero,
                     kK2Prompt},
-        RefusedCase{"EmptyKI", With(kUpToK2, {"160", "", "6", "", " "}), message::kNotANumber,
+        RefusedCase{"LengthBeyondSingle", With(kUpToK2, {"1e300"}), kK2OOR,
+                    kK2Prompt},
+        RefusedCase{"EmptyKI", With(kUpToK2, {"160", "", "6", "", " "}), kKINaN,
                     kKIPrompt},
-        RefusedCase{"EmptyMode", With(kUpToMode, {""}), message::kBadMode, kModePrompt},
-        RefusedCase{"ModeWithBlank", With(kUpToMode, {" Y"}), message::kBadMode, kModePrompt},
-        RefusedCase{"ModeAsWord", With(kUpToMode, {"yes"}), message::kBadMode, kModePrompt},
-        RefusedCase{"IntervalZero", With(kUpToMode, {"Y", "", "0"}), message::kZeroInterval,
+        RefusedCase{"EmptyMode", With(kUpToMode, {""}), kModeBad, kModePrompt},
+        RefusedCase{"ModeWithBlank", With(kUpToMode, {" Y"}), kModeBad, kModePrompt},
+        RefusedCase{"ModeAsWord", With(kUpToMode, {"yes"}), kModeBad, kModePrompt},
+        RefusedCase{"IntervalZero", With(kUpToMode, {"Y", "", "0"}), kDLZero,
                     kDLPrompt},
-        RefusedCase{"IntervalWrongWay", With(kUpToMode, {"Y", "", "-10"}), message::kNegativeCount,
+        RefusedCase{"IntervalWrongWay", With(kUpToMode, {"Y", "", "-10"}), kDLWrongWay,
                     kDLPrompt},
         RefusedCase{"IntervalTooSmall", With(kUpToMode, {"Y", "", "0.001"}),
-                    message::kTooManySections, kDLPrompt},
-        RefusedCase{"EmptyInterval", With(kUpToMode, {"Y", "", ""}), message::kNotANumber,
+                    kDLTooMany, kDLPrompt},
+        RefusedCase{"EmptyInterval", With(kUpToMode, {"Y", "", ""}), kDLNaN,
                     kDLPrompt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalculateCommand, RefusedReplyIsNeitherStoredNorEchoedAndTheStepGoesOn) {
   Session s;
   s.Calculate(Click({"1", "1", "100", "2", "160", "6", "115", "Y"}, {"0", "-20", "20", "", ""}));
-  EXPECT_EQ(3,
-            std::count(s.host.log.begin(), s.host.log.end(), "INPUT\t" + std::string(kDLPrompt)));
+  // Each refused interval is offered again.
+  const std::string dl_prompt = "INPUT\t" + std::string(kDLPrompt);
+  EXPECT_EQ((std::vector<std::string>{dl_prompt, dl_prompt + "\t0", dl_prompt + "\t-20"}),
+            LinesStartingWith(s.host, dl_prompt));
   EXPECT_EQ(1, std::count(s.host.log.begin(), s.host.log.end(), "SET\tText9\t 20.000 米"));
   EXPECT_EQ(20, s.record.DL);
   EXPECT_EQ(2, s.record.SectionCount);  // 115 to 160 by 20

@@ -20,6 +20,8 @@
 #include "app/messages.h"
 #include "calc/section_slopes.h"
 #include "entry/number_conversion.h"
+#include "entry/refusal_texts.h"
+#include "entry/value_text.h"
 #include "entry/station_notation.h"
 #include "output/screen_results.h"
 #include "tools/full_width.h"
@@ -32,19 +34,19 @@ using Reply = ScriptHost::Reply;
 enum class Step { Turn, Position, K1, I1, K2, I2, KI, Mode, DL };
 enum class Ask { Value, Confirm, Key, Output };
 
-struct Prompt {
+struct Due {
   Ask ask = Ask::Value;
   Step step = Step::Turn;
 
-  bool operator==(const Prompt&) const = default;
+  bool operator==(const Due&) const = default;
 };
 
 // Recognises a prompt by a phrase only it contains, so that the test follows the dialogue
 // without restating every prompt text (the command's own tests check those exactly).
-std::optional<Prompt> Classify(const std::string& prompt) {
+std::optional<Due> Classify(const std::string& prompt) {
   struct Phrase {
     const char* text;
-    Prompt prompt;
+    Due prompt;
   };
   static const Phrase kPhrases[] = {
       // Confirmation prompts first: they repeat the words of their value prompts.
@@ -70,11 +72,11 @@ std::optional<Prompt> Classify(const std::string& prompt) {
       {"现在只需要单点屏幕显示", {Ask::Output, Step::Turn}},
   };
   // The step-through asks the same few prompts thousands of times.
-  static std::map<std::string, std::optional<Prompt>> known;
+  static std::map<std::string, std::optional<Due>> known;
   if (const auto found = known.find(prompt); found != known.end()) {
     return found->second;
   }
-  std::optional<Prompt>& kind = known[prompt];
+  std::optional<Due>& kind = known[prompt];
   for (const Phrase& phrase : kPhrases) {
     if (prompt.find(phrase.text) != std::string::npos) {
       kind = phrase.prompt;
@@ -255,21 +257,21 @@ struct Values {
 
 // A reply to a value prompt: refused with a message, or taken.
 struct Judgement {
-  const char* message = nullptr;
+  std::optional<Refusal> message;
   Values taken;
 };
 
 template <class T>
-const char* ConversionMessage(const Converted<T>& converted) {
+std::optional<Refusal> ConversionMessage(const Converted<T>& converted) {
   switch (converted.outcome) {
     case NumberOutcome::Number:
-      return nullptr;
+      return std::nullopt;
     case NumberOutcome::OutOfRange:
-      return message::kOutOfRange;
+      return Refusal::OutOfRange;
     case NumberOutcome::NotANumber:
       break;
   }
-  return message::kNotANumber;
+  return Refusal::NotANumber;
 }
 
 // Whether a double rounds to a finite float: below FLT_MAX plus half its last unit.
@@ -277,10 +279,10 @@ bool RoundsToFiniteFloat(double value) {
   return std::fabs(value) < 0x1.ffffffp127;
 }
 
-// The section count of a continuous run, or the message that refuses the interval.
-const char* CountSections(double k2, double ki, float dl, int& count) {
+// The section count of a continuous run, or why the interval is refused.
+std::optional<Refusal> CountSections(double k2, double ki, float dl, int& count) {
   if (dl == 0) {
-    return message::kZeroInterval;
+    return Refusal::ZeroInterval;
   }
   const double q = (k2 - ki) / static_cast<double>(dl);
   const double nearest = std::nearbyint(q);
@@ -289,17 +291,17 @@ const char* CountSections(double k2, double ki, float dl, int& count) {
   const double whole =
       std::fabs(ki + nearest * static_cast<double>(dl) - k2) <= 0.0005 ? nearest : std::trunc(q);
   if (whole > 32766) {
-    return message::kTooManySections;
+    return Refusal::TooManySections;
   }
   if (whole < 0) {
-    return message::kNegativeCount;
+    return Refusal::NegativeCount;
   }
   count = static_cast<int>(whole);
-  return nullptr;
+  return std::nullopt;
 }
 
 Judgement Judge(Step step, const std::string& reply, const Values& values) {
-  Judgement judgement{nullptr, values};
+  Judgement judgement{std::nullopt, values};
   Values& v = judgement.taken;
   const Converted<float> single = ConvertSingle(reply);
   const Converted<double> station = ConvertStation(reply);
@@ -307,14 +309,14 @@ Judgement Judge(Step step, const std::string& reply, const Values& values) {
     case Step::Turn:
       judgement.message = ConversionMessage(single);
       if (!judgement.message && single.value == 0) {
-        judgement.message = message::kZeroTurnDirection;
+        judgement.message = Refusal::ZeroTurnDirection;
       }
       v.turn = single.value;
       break;
     case Step::Position:
       judgement.message = ConversionMessage(single);
       if (!judgement.message && single.value != 1 && single.value != 2) {
-        judgement.message = message::kBadCurvePosition;
+        judgement.message = Refusal::BadCurvePosition;
       }
       v.position = single.value;
       break;
@@ -328,10 +330,12 @@ Judgement Judge(Step step, const std::string& reply, const Values& values) {
       break;
     case Step::K2:
       judgement.message = ConversionMessage(station);
-      if (!judgement.message && station.value == values.k1) {
-        judgement.message = message::kZeroLength;
-      } else if (!judgement.message && !RoundsToFiniteFloat(station.value - values.k1)) {
-        judgement.message = message::kOutOfRange;
+      if (!judgement.message && !RoundsToFiniteFloat(station.value - values.k1)) {
+        judgement.message = Refusal::OutOfRange;
+      } else if (!judgement.message &&
+                 static_cast<float>(std::fabs(station.value - values.k1)) == 0) {
+        // The length is divided in single precision, where it must not be 0.
+        judgement.message = Refusal::ZeroLength;
       }
       v.k2 = station.value;
       break;
@@ -347,7 +351,7 @@ Judgement Judge(Step step, const std::string& reply, const Values& values) {
       if (reply == "n" || reply == "N" || reply == "y" || reply == "Y") {
         v.continuous = reply == "y" || reply == "Y";
       } else {
-        judgement.message = message::kBadMode;
+        judgement.message = Refusal::BadMode;
       }
       break;
     case Step::DL:
@@ -399,6 +403,18 @@ std::optional<Run> PredictRun(const Values& v) {
   return run;
 }
 
+// Whether the text is the refusal message of some step.
+bool IsRefusal(const std::string& text) {
+  for (const EntryPrompts* step : prompt::kSteps) {
+    for (int why = 0; why <= static_cast<int>(Refusal::NegativeCount); ++why) {
+      if (text == RefusalMessage(*step, static_cast<Refusal>(why))) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
 struct Coverage {
   int completed[2][2][2] = {};  // [continuous][left turn][second curve]
   int abandoned_by_cancel = 0;
@@ -427,7 +443,7 @@ class RandomUser : public ScriptHost {
   // and only says so when there is nothing to print.
   void StartCalculate() {
     StartClick();
-    expected_next_ = Prompt{Ask::Value, Step::Turn};
+    expected_next_ = Due{Ask::Value, Step::Turn};
   }
 
   void StartPrint(bool nothing_to_print) {
@@ -438,18 +454,22 @@ class RandomUser : public ScriptHost {
     }
   }
 
-  std::optional<std::string> InputBox(const std::string& prompt) override {
+  std::optional<std::string> InputBox(const ::Prompt& asked) override {
     CheckMessages({});
-    const std::optional<Prompt> kind = Classify(prompt);
+    const std::string& prompt = asked.text;
+    const std::optional<Due> kind = Classify(prompt);
     if (!kind) {
       Problem("a prompt of no known step: " + prompt);
     } else if (kind != expected_next_) {
       Problem("an unexpected prompt: " + prompt);
+    } else if (asked.offered != expected_offered_) {
+      Problem("the prompt " + prompt + " offered [" + asked.offered + "]");
     }
+    expected_offered_.clear();
     const Reply reply = problem_.empty() && kind ? Answer(*kind) : Reply();
     given_.push_back(reply);
     replies.push_back(reply);
-    return ScriptHost::InputBox(prompt);
+    return ScriptHost::InputBox(asked);
   }
 
   // After the click: no prompt may still be due, and the messages since the last reply must be
@@ -500,7 +520,7 @@ class RandomUser : public ScriptHost {
       }
     }
     for (const std::string& text : shown) {
-      bool known = text.starts_with(message::kPrintFailed);
+      bool known = text.starts_with(message::kPrintFailed) || IsRefusal(text);
       for (const char* own : message::kAll) {
         known = known || text == own;
       }
@@ -528,7 +548,7 @@ class RandomUser : public ScriptHost {
     expected_messages_.clear();
   }
 
-  Reply Answer(Prompt prompt) {
+  Reply Answer(Due prompt) {
     switch (prompt.ask) {
       case Ask::Value:
         return AnswerValue(prompt.step);
@@ -551,11 +571,13 @@ class RandomUser : public ScriptHost {
     const std::string reply = random_.Chance(0.08) ? Junk(random_) : ValueText(step);
     const Judgement judgement = Judge(step, reply, values_);
     if (judgement.message) {
-      expected_messages_.push_back(judgement.message);
-      expected_next_ = Prompt{Ask::Value, step};
+      expected_messages_.push_back(
+          RefusalMessage(*prompt::kSteps[static_cast<int>(step)], *judgement.message));
+      expected_offered_ = reply;
+      expected_next_ = Due{Ask::Value, step};
     } else {
       pending_ = judgement.taken;
-      expected_next_ = Prompt{Ask::Confirm, step};
+      expected_next_ = Due{Ask::Confirm, step};
     }
     return reply;
   }
@@ -680,7 +702,7 @@ class RandomUser : public ScriptHost {
     const Converted<double> number = reply ? ConvertDouble(*reply) : Converted<double>{};
     if (number.ok() && number.value == 0) {
       ++coverage.reentries;
-      expected_next_ = Prompt{Ask::Value, step};
+      expected_next_ = Due{Ask::Value, step};
       return reply;
     }
     values_ = pending_;
@@ -688,17 +710,17 @@ class RandomUser : public ScriptHost {
     return reply;
   }
 
-  std::optional<Prompt> AfterConfirmed(Step step) {
+  std::optional<Due> AfterConfirmed(Step step) {
     switch (step) {
       case Step::Mode:
         if (values_.continuous) {
-          return Prompt{Ask::Value, Step::DL};
+          return Due{Ask::Value, Step::DL};
         }
-        return StartRun() ? std::optional(Prompt{Ask::Key, Step::Turn}) : std::nullopt;
+        return StartRun() ? std::optional(Due{Ask::Key, Step::Turn}) : std::nullopt;
       case Step::DL:
-        return StartRun() ? std::optional(Prompt{Ask::Output, Step::Turn}) : std::nullopt;
+        return StartRun() ? std::optional(Due{Ask::Output, Step::Turn}) : std::nullopt;
       default:
-        return Prompt{Ask::Value, static_cast<Step>(static_cast<int>(step) + 1)};
+        return Due{Ask::Value, static_cast<Step>(static_cast<int>(step) + 1)};
     }
   }
 
@@ -718,7 +740,7 @@ class RandomUser : public ScriptHost {
 
   Reply AnswerKey() {
     if (keys_left_ == 0) {
-      expected_next_ = Prompt{Ask::Output, Step::Turn};  // the key prompt of a single run
+      expected_next_ = Due{Ask::Output, Step::Turn};  // the key prompt of a single run
     } else if (--keys_left_ == 0) {
       expected_next_ = std::nullopt;
     }
@@ -734,7 +756,7 @@ class RandomUser : public ScriptHost {
     if (reply == "n" || reply == "N") {
       stepped_through_ = true;
       keys_left_ = run_.computed;
-      expected_next_ = Prompt{Ask::Key, Step::Turn};
+      expected_next_ = Due{Ask::Key, Step::Turn};
     } else if (reply == "y" || reply == "Y") {
       printing_ = true;
     }
@@ -745,8 +767,9 @@ class RandomUser : public ScriptHost {
   std::string problem_;
   std::vector<Reply> given_;
   size_t checked_ = 0;  // log lines already looked at
-  std::optional<Prompt> expected_next_;
+  std::optional<Due> expected_next_;
   std::vector<std::string> expected_messages_;
+  std::string expected_offered_;  // the refused reply, offered again at the re-entry prompt
   Values values_;
   Values pending_;  // taken by the step's value prompt, not yet confirmed
   Run run_;
@@ -1049,6 +1072,15 @@ TEST(RandomDialogue, EveryClickIsAbandonedWhollyOrCompletesASoundCalculation) {
   }
   EXPECT_NE(seen.messages.end(), std::find(seen.messages.begin(), seen.messages.end(),
                                            std::string(message::kPrintFailed) + kPaperOut));
+  for (int why = 0; why <= static_cast<int>(Refusal::NegativeCount); ++why) {
+    bool shown = false;
+    for (const EntryPrompts* step : prompt::kSteps) {
+      const std::string text = RefusalMessage(*step, static_cast<Refusal>(why));
+      shown = shown || std::find(seen.messages.begin(), seen.messages.end(), text) !=
+                           seen.messages.end();
+    }
+    EXPECT_TRUE(shown) << "no refusal of kind " << why;
+  }
 }
 
 }  // namespace

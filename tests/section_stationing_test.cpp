@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/section_slopes.h"
+#include "output/screen_results.h"
 #include "tools/script_host.h"
 
 namespace {

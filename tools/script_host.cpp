@@ -22,8 +22,10 @@ std::string ExactText(double value) {
   return Number(value, 17);
 }
 
-std::optional<std::string> ScriptHost::InputBox(const std::string& prompt) {
-  Log("INPUT\t" + prompt);
+std::optional<std::string> ScriptHost::InputBox(const Prompt& prompt) {
+  titles.push_back(prompt.title);
+  Log(prompt.offered.empty() ? "INPUT\t" + prompt.text
+                             : "INPUT\t" + prompt.text + "\t" + prompt.offered);
   if (replies.empty()) {
     exhausted = true;
     Log("EXHAUSTED");
@@ -36,7 +38,7 @@ std::optional<std::string> ScriptHost::InputBox(const std::string& prompt) {
 }
 
 void ScriptHost::SetText(TextField field, const std::string& text) {
-  fields[static_cast<size_t>(field) - 1] = text;
+  fields[FieldSlot(field)] = text;
   Log("SET\tText" + std::to_string(static_cast<int>(field)) + "\t" + text);
 }
 
@@ -45,11 +47,23 @@ std::string ScriptHost::GetText(TextField field) {
 }
 
 const std::string& ScriptHost::Field(TextField field) const {
-  return fields[static_cast<size_t>(field) - 1];
+  return fields[FieldSlot(field)];
 }
 
 void ScriptHost::ShowMessage(const std::string& text) {
   Log("MESSAGE\t" + text);
+}
+
+void ScriptHost::ShowNote(const std::string& text) {
+  note = text;
+  if (!text.empty()) {
+    Log("NOTE\t" + text);
+  }
+}
+
+void ScriptHost::ShowCalculation(const CalcRecord&, int section) {
+  shown_section = section;
+  ++calculations_shown;
 }
 
 PrintStatus ScriptHost::SetPrintPosition(float across_twips, float down_twips) {
@@ -77,8 +91,24 @@ PrintStatus ScriptHost::PrintLine(const std::vector<PrintText>& texts) {
   return Printed(std::move(line));
 }
 
+PrintStatus ScriptHost::SetPageHeading(const std::vector<PrintText>& texts) {
+  page_heading = texts;
+  return PrintStatus::Success();
+}
+
 PrintStatus ScriptHost::EndDocument() {
-  return Printed("ENDDOC");
+  PrintStatus status = Printed("ENDDOC");
+  if (status.ok()) {
+    // A printer of its own name, so that the note after a print reads as on a real one.
+    status.printer = "Script";
+    status.job = ++documents_printed;
+    status.pages = 1;
+  }
+  return status;
+}
+
+void ScriptHost::AbandonDocument() {
+  ++abandoned_documents;
 }
 
 void ScriptHost::End() {

@@ -11,9 +11,12 @@
 #include "app/calc_record.h"
 
 // One log line per event, tab-separated:
-//   INPUT prompt | REPLY reply | CANCEL | EXHAUSTED | SET TextN text | MESSAGE text | END
+//   INPUT prompt [offered] | REPLY reply | CANCEL | EXHAUSTED | SET TextN text | MESSAGE text |
+//   NOTE text | END
 //   PRINTPOS x y | FONTNAME name | FONTSIZE size | LINE [column text]... (column "-": follows) |
 //   ENDDOC
+// The page heading, abandoned documents, the shown calculation and the prompts' titles are
+// kept in members, not logged.
 class ScriptHost : public CalcHost {
  public:
   using Reply = std::optional<std::string>;  // nullopt: Cancel
@@ -23,7 +26,14 @@ class ScriptHost : public CalcHost {
 
   std::deque<Reply> replies;
   std::vector<std::string> log;
-  std::array<std::string, 11> fields;  // what Text1 to Text11 show
+  std::array<std::string, kFieldCount> fields;  // what Text1 to Text11 show
+  std::string note;                             // the window's note line
+  std::vector<std::string> titles;              // every prompt's title, in order
+  std::vector<PrintText> page_heading;          // as last set
+  int abandoned_documents = 0;
+  int documents_printed = 0;  // each one a job of its own, numbered from 1
+  int shown_section = 0;  // as the last ShowCalculation said
+  int calculations_shown = 0;
   bool exhausted = false;              // a prompt found no reply left (and was cancelled)
   bool ended = false;
   bool keep_log = true;  // off: only count the printer's lines, for long runs
@@ -33,15 +43,19 @@ class ScriptHost : public CalcHost {
   PrintStatus failure = {PrintStatus::Failed, "打印机缺纸"};
   int print_operations = 0;
 
-  std::optional<std::string> InputBox(const std::string& prompt) override;
+  std::optional<std::string> InputBox(const Prompt& prompt) override;
   void SetText(TextField field, const std::string& text) override;
   std::string GetText(TextField field) override;
   void ShowMessage(const std::string& text) override;
+  void ShowNote(const std::string& text) override;
+  void ShowCalculation(const CalcRecord& record, int shown_section) override;
   PrintStatus SetPrintPosition(float across_twips, float down_twips) override;
   PrintStatus SetPrintFontName(const std::string& name) override;
   PrintStatus SetPrintFontSize(float points) override;
   PrintStatus PrintLine(const std::vector<PrintText>& texts) override;
+  PrintStatus SetPageHeading(const std::vector<PrintText>& texts) override;
   PrintStatus EndDocument() override;
+  void AbandonDocument() override;
   void End() override;
 
   const std::string& Field(TextField field) const;
