@@ -44,7 +44,7 @@ struct Prompt {
   bool key_prompt = false;  // the small prompt beside the result fields, not over the panel
 
   // A prompt with nothing but its text, so that a text can stand for it.
-  Prompt(const char* prompt_text) : text(prompt_text) {}          // NOLINT(google-explicit-*)
+  Prompt(const char* prompt_text) : text(prompt_text) {}             // NOLINT(google-explicit-*)
   Prompt(std::string prompt_text) : text(std::move(prompt_text)) {}  // NOLINT(google-explicit-*)
   Prompt(std::string prompt_text, std::string dialog_title, std::string offered_text = {},
          bool is_key_prompt = false)

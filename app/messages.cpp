@@ -3,6 +3,22 @@
 
 namespace message {
 
+std::string PrinterStopped(const std::string& printer) {
+  return "打印机 " + printer + " 已停止";
+}
+
+std::string PrinterNotAccepting(const std::string& printer) {
+  return "打印机 " + printer + " 不接受打印作业";
+}
+
+std::string JobRefused(const std::string& printer, const std::string& service_error) {
+  return "打印机 " + printer + " 未接受打印作业（" + service_error + "）";
+}
+
+std::string FileNotWritten(const std::string& path, const std::string& system_error) {
+  return "无法写入文件 " + path + "（" + system_error + "）";
+}
+
 std::string PrintedNote(const PrintStatus& printed) {
   const std::string pages = "共 " + std::to_string(printed.pages) + " 页）";
   if (!printed.file.empty()) {

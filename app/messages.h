@@ -14,6 +14,12 @@ inline constexpr const char* kSaveFailed = "保存失败：";   // followed by t
 
 inline constexpr const char* kAll[] = {kComputationOutOfRange, kNothingToPrint};
 
+// Why a report did not go out, following kPrintFailed.
+std::string PrinterStopped(const std::string& printer);
+std::string PrinterNotAccepting(const std::string& printer);
+std::string JobRefused(const std::string& printer, const std::string& service_error);
+std::string FileNotWritten(const std::string& path, const std::string& system_error);
+
 // The note after a report went out: "计算书已发送到打印机 PDF（作业 12，共 8 页）", or
 // "计算书已保存为 /home/…/超高渐变段横坡计算书.pdf（共 8 页）".
 std::string PrintedNote(const PrintStatus& printed);

@@ -6,12 +6,11 @@
 #include <vector>
 
 #include "app/calculate_command.h"
-#include "app/window/heap_tuning.h"
 #include "calc/section_slopes.h"
 #include "calc/section_stationing.h"
 #include "entry/number_text.h"
 #include "entry/station_notation.h"
-#include "output/screen_results.h"
+#include "entry/value_text.h"
 #include "tools/script_host.h"
 
 namespace {
@@ -137,7 +136,6 @@ BENCHMARK(BM_LargestRunFieldTexts)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  KeepLargeBlocksInTheHeap();  // as the program does
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
     return 1;

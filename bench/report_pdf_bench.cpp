@@ -9,7 +9,6 @@
 #include <cstdlib>
 
 #include "app/calc_record.h"
-#include "app/window/heap_tuning.h"
 #include "app/window/main_window.h"
 #include "output/print_report.h"
 #include "tools/script_host.h"
@@ -84,7 +83,6 @@ BENCHMARK(BM_LargestReportRecorded)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  KeepLargeBlocksInTheHeap();  // as the program does
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }

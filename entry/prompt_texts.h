@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The prompts of one prompt-and-confirm step, and the value's name for its title and refusals.
 struct EntryPrompts {
@@ -98,6 +99,11 @@ inline constexpr const char* kKeyPrompt = "单击键显示计算结果 :";
 // Asked once the run is computed: N steps through the sections, Y prints the report.
 inline constexpr const char* kOutputQuestion =
     "现在只需要单点屏幕显示输入 N ，需要立即打印输入 Y ：";
+
+// The prompt cut where a line may break: after a run of blanks that no punctuation mark
+// follows, after Chinese punctuation, and after a Latin comma, colon or semicolon that a Chinese
+// character follows; never inside a word or a number. The pieces joined give the prompt back.
+std::vector<std::string> PromptPieces(const std::string& text);
 
 // "超高渐变段横坡计算 — 第 3 步：超高渐变段起点桩号 K1", for a step's prompts.
 std::string StepTitle(const EntryPrompts& step);

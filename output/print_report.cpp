@@ -81,7 +81,8 @@ PrintStatus PrintReport(CalcRecord& record, Printer& printer) {
     body.push_back(std::move(line));
   }
   body.push_back({});
-  const std::vector<PrintText> heading = {{28, "断面桩号"}, {41, "左侧横坡(%)"}, {56, "右侧横坡(%)"}};
+  const std::vector<PrintText> heading = {
+      {28, "断面桩号"}, {41, "左侧横坡(%)"}, {56, "右侧横坡(%)"}};
   body.push_back(heading);
   body.push_back({});
 
@@ -114,4 +115,8 @@ PrintStatus PrintReport(CalcRecord& record, Printer& printer) {
     record.CaseText = case_text;
   }
   return status;
+}
+
+std::string PageFooter(int page, int pages) {
+  return "第 " + std::to_string(page) + " 页  共 " + std::to_string(pages) + " 页";
 }

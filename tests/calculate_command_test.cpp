@@ -257,25 +257,34 @@ Replies With(Replies head, std::vector<ScriptHost::Reply> tail) {
 }
 
 // Every refusal message, exactly.
-const std::string kTurnNaN = Refusal("平曲线走向", "输入的不是有效数值。", "右偏输入正数，例如 1；左偏输入负数，例如 -1。");
-const std::string kTurnZero = Refusal("平曲线走向", "不能为零。", "右偏输入正数，例如 1；左偏输入负数，例如 -1。");
-const std::string kTurnOOR = Refusal("平曲线走向", "输入的数值超出允许范围。", "右偏输入正数，例如 1；左偏输入负数，例如 -1。");
-const std::string kPositionBad = Refusal("超高渐变段位置", "只能是 1 或 2。", "位于第一缓和曲线输入 1，位于第二缓和曲线输入 2。");
-const std::string kK1NaN = Refusal("超高渐变段起点桩号 K1", "输入的不是有效数值。", kStationAccepted);
-const std::string kK1OOR = Refusal("超高渐变段起点桩号 K1", "输入的数值超出允许范围。", kStationAccepted);
-const std::string kI1OOR = Refusal("超高渐变段起点横坡 I1", "输入的数值超出允许范围。", kSlopeAccepted);
-const std::string kK2Zero = Refusal("超高渐变段终点桩号 K2",
-                                    "与起点桩号相同，超高渐变段长度不能为零。", kStationAccepted);
-const std::string kK2OOR = Refusal("超高渐变段终点桩号 K2", "输入的数值超出允许范围。", kStationAccepted);
-const std::string kKINaN = Refusal("第一个计算断面桩号 KI", "输入的不是有效数值。", kStationAccepted);
-const std::string kModeBad = Refusal("计算方式", "只能输入 N 或 Y。", "单点计算输入 N，连续计算输入 Y，前后不留空格。");
+const std::string kTurnNaN =
+    Refusal("平曲线走向", "输入的不是有效数值。", "右偏输入正数，例如 1；左偏输入负数，例如 -1。");
+const std::string kTurnZero =
+    Refusal("平曲线走向", "不能为零。", "右偏输入正数，例如 1；左偏输入负数，例如 -1。");
+const std::string kTurnOOR = Refusal("平曲线走向", "输入的数值超出允许范围。",
+                                     "右偏输入正数，例如 1；左偏输入负数，例如 -1。");
+const std::string kPositionBad = Refusal("超高渐变段位置", "只能是 1 或 2。",
+                                         "位于第一缓和曲线输入 1，位于第二缓和曲线输入 2。");
+const std::string kK1NaN =
+    Refusal("超高渐变段起点桩号 K1", "输入的不是有效数值。", kStationAccepted);
+const std::string kK1OOR =
+    Refusal("超高渐变段起点桩号 K1", "输入的数值超出允许范围。", kStationAccepted);
+const std::string kI1OOR =
+    Refusal("超高渐变段起点横坡 I1", "输入的数值超出允许范围。", kSlopeAccepted);
+const std::string kK2Zero =
+    Refusal("超高渐变段终点桩号 K2", "与起点桩号相同，超高渐变段长度不能为零。", kStationAccepted);
+const std::string kK2OOR =
+    Refusal("超高渐变段终点桩号 K2", "输入的数值超出允许范围。", kStationAccepted);
+const std::string kKINaN =
+    Refusal("第一个计算断面桩号 KI", "输入的不是有效数值。", kStationAccepted);
+const std::string kModeBad =
+    Refusal("计算方式", "只能输入 N 或 Y。", "单点计算输入 N，连续计算输入 Y，前后不留空格。");
 const std::string kDLZero = Refusal("断面间距 DL", "不能为零。", kIntervalAccepted);
 const std::string kDLWrongWay =
     Refusal("断面间距 DL", "按此间距无法从第一个计算断面到达终点桩号，请检查断面间距的正负号。",
             kIntervalAccepted);
-const std::string kDLTooMany =
-    Refusal("断面间距 DL", "计算断面过多，断面数不能超过 32767，请加大断面间距。",
-            kIntervalAccepted);
+const std::string kDLTooMany = Refusal(
+    "断面间距 DL", "计算断面过多，断面数不能超过 32767，请加大断面间距。", kIntervalAccepted);
 const std::string kDLNaN = Refusal("断面间距 DL", "输入的不是有效数值。", kIntervalAccepted);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -286,34 +295,26 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"TurnDirectionZero", {"0"}, kTurnZero, kTurnPrompt},
         RefusedCase{"TurnDirectionBeyondSingle", {"1e39"}, kTurnOOR, kTurnPrompt},
         RefusedCase{"PositionThree", {"1", "", "3"}, kPositionBad, kPositionAgain},
-        RefusedCase{
-            "PositionOneAndAHalf", {"1", "", "1.5"}, kPositionBad, kPositionAgain},
+        RefusedCase{"PositionOneAndAHalf", {"1", "", "1.5"}, kPositionBad, kPositionAgain},
         RefusedCase{"EmptyK1", {"1", "", "1", "", ""}, kK1NaN, kK1Again},
         RefusedCase{"MalformedStation", {"1", "", "1", "", "K12+"}, kK1NaN, kK1Again},
         RefusedCase{"K1BeyondDouble", {"1", "", "1", "", "1e309"}, kK1OOR, kK1Again},
-        RefusedCase{"I1BeyondSingle",
-                    {"1", "", "1", "", "100", "", "4e38"},
-                    kI1OOR,
-                    kI1Again},
+        RefusedCase{"I1BeyondSingle", {"1", "", "1", "", "100", "", "4e38"}, kI1OOR, kI1Again},
         RefusedCase{"K2EqualToK1", With(kUpToK2, {"K0+100"}), kK2Zero, kK2Prompt},
         // K1 0 and K2 1e-50 differ as doubles, but the length rounds to a float 0.
-        RefusedCase{"LengthZeroInSingle", {"1", "", "1", "", "0", "", "2", "", "1e-50"}, kK2Zero,
+        RefusedCase{"LengthZeroInSingle",
+                    {"1", "", "1", "", "0", "", "2", "", "1e-50"},
+                    kK2Zero,
                     kK2Prompt},
-        RefusedCase{"LengthBeyondSingle", With(kUpToK2, {"1e300"}), kK2OOR,
-                    kK2Prompt},
-        RefusedCase{"EmptyKI", With(kUpToK2, {"160", "", "6", "", " "}), kKINaN,
-                    kKIPrompt},
+        RefusedCase{"LengthBeyondSingle", With(kUpToK2, {"1e300"}), kK2OOR, kK2Prompt},
+        RefusedCase{"EmptyKI", With(kUpToK2, {"160", "", "6", "", " "}), kKINaN, kKIPrompt},
         RefusedCase{"EmptyMode", With(kUpToMode, {""}), kModeBad, kModePrompt},
         RefusedCase{"ModeWithBlank", With(kUpToMode, {" Y"}), kModeBad, kModePrompt},
         RefusedCase{"ModeAsWord", With(kUpToMode, {"yes"}), kModeBad, kModePrompt},
-        RefusedCase{"IntervalZero", With(kUpToMode, {"Y", "", "0"}), kDLZero,
-                    kDLPrompt},
-        RefusedCase{"IntervalWrongWay", With(kUpToMode, {"Y", "", "-10"}), kDLWrongWay,
-                    kDLPrompt},
-        RefusedCase{"IntervalTooSmall", With(kUpToMode, {"Y", "", "0.001"}),
-                    kDLTooMany, kDLPrompt},
-        RefusedCase{"EmptyInterval", With(kUpToMode, {"Y", "", ""}), kDLNaN,
-                    kDLPrompt}),
+        RefusedCase{"IntervalZero", With(kUpToMode, {"Y", "", "0"}), kDLZero, kDLPrompt},
+        RefusedCase{"IntervalWrongWay", With(kUpToMode, {"Y", "", "-10"}), kDLWrongWay, kDLPrompt},
+        RefusedCase{"IntervalTooSmall", With(kUpToMode, {"Y", "", "0.001"}), kDLTooMany, kDLPrompt},
+        RefusedCase{"EmptyInterval", With(kUpToMode, {"Y", "", ""}), kDLNaN, kDLPrompt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalculateCommand, RefusedReplyIsNeitherStoredNorEchoedAndTheStepGoesOn) {

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -66,6 +68,30 @@ TEST(PromptTexts, TitlesNameTheProgramAndWhereTheUserIs) {
   EXPECT_EQ("超高渐变段横坡计算 — 第 3 / 501 个断面", prompt::SectionTitle(3, 501));
   EXPECT_EQ("超高渐变段横坡计算 — 第 1 / 1 个断面", prompt::SectionTitle(1, 1));
   EXPECT_EQ("超高渐变段横坡计算 — 输出方式", prompt::OutputTitle());
+}
+
+TEST(PromptTexts, PiecesBreakAtBlanksAndPunctuationOnly) {
+  using Pieces = std::vector<std::string>;
+  EXPECT_EQ((Pieces{"输入第 ", "1 ", "个计算断面的桩号 :"}),
+            prompt::PromptPieces("输入第 1 个计算断面的桩号 :"));
+  EXPECT_EQ((Pieces{"明确超高渐变段位于平曲线的位置 :", "位于第一缓和曲线输入 ", "1 ,",
+                    "位于第二缓和曲线输入 ", "2 "}),
+            prompt::PromptPieces(prompt::kCurvePosition.reentry));
+  // A number with commas inside stays whole.
+  const Pieces turn = prompt::PromptPieces(prompt::kTurnDirection.first);
+  EXPECT_NE(turn.end(), std::find(turn.begin(), turn.end(), "(1,2,3,...), "));
+  EXPECT_EQ((Pieces{"现在只需要单点屏幕显示输入 ", "N ，", "需要立即打印输入 ", "Y ："}),
+            prompt::PromptPieces(prompt::kOutputQuestion));
+  // Every prompt comes back whole from its pieces.
+  for (const EntryPrompts* step : prompt::kSteps) {
+    for (const char* text : {step->first, step->reentry, step->confirm}) {
+      std::string joined;
+      for (const std::string& piece : prompt::PromptPieces(text)) {
+        joined += piece;
+      }
+      EXPECT_EQ(std::string(text), joined);
+    }
+  }
 }
 
 }  // namespace

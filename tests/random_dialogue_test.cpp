@@ -21,8 +21,8 @@
 #include "calc/section_slopes.h"
 #include "entry/number_conversion.h"
 #include "entry/refusal_texts.h"
-#include "entry/value_text.h"
 #include "entry/station_notation.h"
+#include "entry/value_text.h"
 #include "output/screen_results.h"
 #include "tools/full_width.h"
 #include "tools/script_host.h"
@@ -1076,8 +1076,8 @@ TEST(RandomDialogue, EveryClickIsAbandonedWhollyOrCompletesASoundCalculation) {
     bool shown = false;
     for (const EntryPrompts* step : prompt::kSteps) {
       const std::string text = RefusalMessage(*step, static_cast<Refusal>(why));
-      shown = shown || std::find(seen.messages.begin(), seen.messages.end(), text) !=
-                           seen.messages.end();
+      shown = shown ||
+              std::find(seen.messages.begin(), seen.messages.end(), text) != seen.messages.end();
     }
     EXPECT_TRUE(shown) << "no refusal of kind " << why;
   }

@@ -32,9 +32,9 @@ class ScriptHost : public CalcHost {
   std::vector<PrintText> page_heading;          // as last set
   int abandoned_documents = 0;
   int documents_printed = 0;  // each one a job of its own, numbered from 1
-  int shown_section = 0;  // as the last ShowCalculation said
+  int shown_section = 0;      // as the last ShowCalculation said
   int calculations_shown = 0;
-  bool exhausted = false;              // a prompt found no reply left (and was cancelled)
+  bool exhausted = false;  // a prompt found no reply left (and was cancelled)
   bool ended = false;
   bool keep_log = true;  // off: only count the printer's lines, for long runs
   // The printer operation with this number (from 0, counted over the host's life) answers

@@ -1,12 +1,10 @@
 // Starts the program: the Chinese Qt texts, then the window, then the event loop.
 #include <QApplication>
 
-#include "app/window/heap_tuning.h"
 #include "app/window/main_window.h"
 #include "app/window/qt_translation.h"
 
 int main(int argc, char* argv[]) {
-  KeepLargeBlocksInTheHeap();
   QApplication app(argc, argv);
   QApplication::setApplicationName("superelevation");
   QApplication::setDesktopFileName("superelevation");

@@ -2,6 +2,7 @@
 #include "app/window/main_window.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -23,7 +24,7 @@ constexpr int Px(int twips) {
 
 struct Rect {
   int left, top, width, height;  // twips
-  QRect pixels() const { return QRect(Px(left), Px(top), Px(width), Px(height)); }
+  constexpr QRect pixels() const { return QRect(Px(left), Px(top), Px(width), Px(height)); }
 };
 
 struct LabelSpec {
@@ -101,6 +102,19 @@ const LineSpec kLines[] = {
     {3480, 7560, 10320, 7560, 2},
 };
 
+// Every control ends inside this: the panel's right edge and the buttons' bottom, in twips.
+constexpr int kLayoutRight = 10320;
+constexpr int kLayoutBottom = 9735;
+constexpr int kFrameMargin = 120;
+
+// The note line, just above the panel's top edge.
+constexpr Rect kNoteLine = {240, 4395, 10320 - 240, 240};
+// Where prompts stand: value prompts with their bottom edge above the panel's top (4680), key
+// prompts left of the panel (3480) beside band 4 (from 7560).
+constexpr int kPromptBottom = 4620;
+constexpr int kKeyPromptLeft = 120;
+constexpr int kKeyPromptTop = 7440;
+
 QFont CaptionFont() {
   QFont font("宋体");
   font.setPointSizeF(9);
@@ -118,10 +132,11 @@ QFont SymbolFont() {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
-  // Neither face exists on Linux, and fontconfig maps neither name by itself. The Song face is
-  // the one the printed report uses.
-  QFont::insertSubstitution("宋体", "AR PL UMing CN");
-  QFont::insertSubstitution("MS Sans Serif", "DejaVu Sans");
+  // Neither face exists on Linux, and fontconfig maps neither name by itself. This Song face has
+  // a real bold weight, which holds at every scale where a synthetic one is lost; the narrow sans
+  // face fits the longest station and slope texts into their fields.
+  QFont::insertSubstitution("宋体", "Noto Serif CJK SC");
+  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans Narrow");
 
   setWindowTitle("超高渐变段横坡计算");
   QPalette background = palette();
@@ -132,10 +147,21 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   createLabels();
   createFields();
   createButtons();
+  createNoteLine();
   setFocusOrder();
+  setWindowIcon(QIcon(QStringLiteral(":/superelevation.svg")));
 
-  host_ = std::make_unique<QtHost>(this, fields_);
-  resize(Px(10350), Px(9750));
+  WindowParts parts;
+  parts.window = this;
+  parts.fields = fields_;
+  parts.note = note_;
+  parts.prompt_bottom = Px(kPromptBottom);
+  parts.key_prompt_place = QPoint(Px(kKeyPromptLeft), Px(kKeyPromptTop));
+  host_ = std::make_unique<QtHost>(parts);
+
+  const QSize least(Px(kLayoutRight + kFrameMargin), Px(kLayoutBottom + kFrameMargin));
+  setMinimumSize(least);
+  resize(least);
   fields_[0]->setFocus();
 }
 
@@ -200,6 +226,16 @@ void MainWindow::createButtons() {
   connect(buttons_[0], &QPushButton::clicked, this, &MainWindow::calculateClicked);
   connect(buttons_[1], &QPushButton::clicked, this, &MainWindow::exitClicked);
   connect(buttons_[2], &QPushButton::clicked, this, &MainWindow::printClicked);
+}
+
+void MainWindow::createNoteLine() {
+  note_ = new QLabel(this);
+  note_->setObjectName("NoteLine");
+  note_->setGeometry(kNoteLine.pixels());
+  note_->setFont(CaptionFont());
+  note_->setFocusPolicy(Qt::NoFocus);
+  note_->setTextFormat(Qt::PlainText);
+  note_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void MainWindow::setFocusOrder() {

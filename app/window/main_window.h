@@ -8,6 +8,7 @@
 #include "app/calc_record.h"
 #include "app/window/qt_host.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStyle;
@@ -36,10 +37,12 @@ class MainWindow : public QWidget {
   void createLabels();
   void createFields();
   void createButtons();
+  void createNoteLine();
   void setFocusOrder();
 
   CalcRecord record_;
-  std::array<QLineEdit*, 11> fields_{};
+  std::array<QLineEdit*, kFieldCount> fields_{};
+  QLabel* note_ = nullptr;
   std::array<QPushButton*, 3> buttons_{};
   std::unique_ptr<QStyle> buttonStyle_;
   std::unique_ptr<QtHost> host_;

@@ -1,25 +1,131 @@
-// The program's host on Qt: the window's fields, the prompt and message dialogs, the printer.
+// The program's host on Qt: the window's fields and note line, the prompt and message dialogs,
+// the printer.
 #include "app/window/qt_host.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
+#include <QWindow>
 
 #include "app/window/input_dialog.h"
+#include "app/window/lost_window_watch.h"
+#include "entry/prompt_texts.h"
 
-QtHost::QtHost(QWidget* window, const std::array<QLineEdit*, 11>& fields)
-    : window_(window), fields_(fields), printer_(window) {}
+// While a prompt waits, the window takes no input: no click, key or shortcut reaches anything
+// but the prompt. Closing the window still does, so that the program can be left at any time.
+class PromptGuard : public QObject {
+ public:
+  explicit PromptGuard(QWidget* dialog) : dialog_(dialog) { qApp->installEventFilter(this); }
+  ~PromptGuard() override { qApp->removeEventFilter(this); }
 
-std::optional<std::string> QtHost::InputBox(const std::string& prompt) {
-  InputDialog dialog(window_->windowTitle(), QString::fromStdString(prompt), window_);
-  if (dialog.exec() != QDialog::Accepted)
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (!IsInput(event->type())) {
+      return false;
+    }
+    if (auto* widget = qobject_cast<QWidget*>(receiver)) {
+      return widget->window() != dialog_;
+    }
+    if (auto* window = qobject_cast<QWindow*>(receiver)) {
+      return window != dialog_->windowHandle();
+    }
+    // Shortcuts and actions: only those of the prompt.
+    return event->type() == QEvent::Shortcut || event->type() == QEvent::ShortcutOverride;
+  }
+
+ private:
+  static bool IsInput(QEvent::Type type) {
+    switch (type) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::Shortcut:
+      case QEvent::ShortcutOverride:
+      case QEvent::ContextMenu:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+        return true;
+      default:
+        return false;
+    }
+  }
+
+  QWidget* dialog_;
+};
+
+namespace {
+
+QString ToQ(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+QtHost::QtHost(const WindowParts& window)
+    : ReportPrinter([this] { return AskForPdfFile(); }), window_(window) {}
+
+QtHost::~QtHost() = default;
+
+QWidget* QtHost::openDialog() const {
+  return open_.data();
+}
+
+int QtHost::Run(QDialog& dialog) {
+  if (ending_) {
+    return QDialog::Rejected;
+  }
+  const PromptGuard guard(&dialog);
+  open_ = &dialog;
+  const int result = dialog.exec();
+  open_ = nullptr;
+  return result;
+}
+
+void QtHost::PlaceAbovePanel(QWidget& dialog) {
+  // Over the diagram band, centred across the window, its bottom edge above the panel's top.
+  const QSize size = dialog.sizeHint();
+  const int width = window_.window->width();
+  const QPoint local((width - size.width()) / 2,
+                     std::max(0, window_.prompt_bottom - size.height() - 8));
+  dialog.move(window_.window->mapToGlobal(local));
+}
+
+std::optional<std::string> QtHost::InputBox(const Prompt& prompt) {
+  if (ending_) {
     return std::nullopt;
-  return dialog.reply().toStdString();
+  }
+  if (!prompt_ || WindowWasLost(prompt_.get())) {
+    prompt_ = std::make_unique<InputDialog>(window_.window);
+  }
+  QStringList pieces;
+  for (const std::string& piece : prompt::PromptPieces(prompt.text)) {
+    pieces << ToQ(piece);
+  }
+  const QString title = prompt.title.empty() ? window_.window->windowTitle() : ToQ(prompt.title);
+  prompt_->prepare(title, pieces, ToQ(prompt.offered), prompt.key_prompt);
+  if (prompt.key_prompt) {
+    prompt_->move(window_.window->mapToGlobal(window_.key_prompt_place));
+  } else {
+    PlaceAbovePanel(*prompt_);
+  }
+  if (Run(*prompt_) != QDialog::Accepted) {
+    return std::nullopt;
+  }
+  return prompt_->reply().toStdString();
 }
 
 void QtHost::SetText(TextField which, const std::string& text) {
-  QLineEdit* edit = field(which);
-  edit->setText(QString::fromStdString(text));
+  QLineEdit* edit = window_.fields[FieldSlot(which)];
+  edit->setText(ToQ(text));
   // Show the start of a text that is wider than its field.
   edit->setCursorPosition(0);
   // The command goes on straight into the next prompt; the user must see the value meanwhile.
@@ -27,41 +133,77 @@ void QtHost::SetText(TextField which, const std::string& text) {
 }
 
 std::string QtHost::GetText(TextField which) {
-  return field(which)->text().toStdString();
+  return window_.fields[FieldSlot(which)]->text().toStdString();
 }
 
 void QtHost::ShowMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, window_->windowTitle(), QString::fromStdString(text),
-                  QMessageBox::Ok, window_);
-  box.setWindowModality(Qt::ApplicationModal);
-  box.exec();
+  if (ending_) {
+    return;
+  }
+  if (!message_ || WindowWasLost(message_.get())) {
+    message_ = std::make_unique<QMessageBox>(QMessageBox::Warning, window_.window->windowTitle(),
+                                             QString(), QMessageBox::Ok, window_.window);
+    RejectWhenWindowIsLost(message_.get());
+  }
+  message_->setText(ToQ(text));
+  message_->adjustSize();
+  PlaceAbovePanel(*message_);
+  Run(*message_);
 }
 
-PrintStatus QtHost::SetPrintPosition(float across_twips, float down_twips) {
-  return printer_.SetPrintPosition(across_twips, down_twips);
+void QtHost::ShowNote(const std::string& text) {
+  if (window_.note != nullptr) {
+    window_.note->setText(ToQ(text));
+    window_.note->repaint();
+  }
 }
 
-PrintStatus QtHost::SetPrintFontName(const std::string& name) {
-  return printer_.SetPrintFontName(name);
-}
-
-PrintStatus QtHost::SetPrintFontSize(float points) {
-  return printer_.SetPrintFontSize(points);
-}
-
-PrintStatus QtHost::PrintLine(const std::vector<PrintText>& texts) {
-  return printer_.PrintLine(texts);
-}
-
-PrintStatus QtHost::EndDocument() {
-  return printer_.EndDocument();
+void QtHost::ShowCalculation(const CalcRecord& record, int shown_section) {
+  if (calculation_shown_) {
+    calculation_shown_(record, shown_section);
+  }
 }
 
 void QtHost::End() {
-  // exit() rather than quit(): quit() can be refused by a window's close handling.
+  ending_ = true;
+  if (open_) {
+    open_->reject();
+  }
+  // exit() rather than quit(): quit() can be refused by a window's close handling. It leaves a
+  // prompt's event loop too; the command then runs out through prompts that return at once.
   QApplication::exit(0);
 }
 
-QLineEdit* QtHost::field(TextField which) const {
-  return fields_[static_cast<int>(which) - static_cast<int>(TextField::Text1)];
+std::optional<QString> QtHost::AskForSaveFile(const QString& title, const QString& suggested_name,
+                                              const QStringList& filters, QString* chosen_filter) {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString filter = filters.value(0);
+  QString path =
+      QFileDialog::getSaveFileName(window_.window, title, QDir(folder).filePath(suggested_name),
+                                   filters.join(QStringLiteral(";;")), &filter);
+  if (path.isEmpty()) {
+    return std::nullopt;
+  }
+  // "PDF 文件 (*.pdf)": the suffix of the chosen type, when the name has none of it.
+  const int star = filter.indexOf(QStringLiteral("*."));
+  const QString suffix =
+      star < 0 ? QString() : filter.mid(star + 1).section(QLatin1Char(')'), 0, 0);
+  if (!suffix.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive)) {
+    path += suffix;
+  }
+  if (chosen_filter != nullptr) {
+    *chosen_filter = filter;
+  }
+  return path;
+}
+
+std::optional<QString> QtHost::AskForPdfFile() {
+  if (QMessageBox::question(window_.window, QStringLiteral("打印"),
+                            QStringLiteral("未找到打印机，是否将计算书保存为 PDF 文件？"),
+                            QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::Yes) != QMessageBox::Yes) {
+    return std::nullopt;
+  }
+  return AskForSaveFile(QStringLiteral("保存计算书"), QStringLiteral("超高渐变段横坡计算书.pdf"),
+                        {QStringLiteral("PDF 文件 (*.pdf)")});
 }

@@ -1,39 +1,77 @@
-// The program's host on Qt: the window's fields, the prompt and message dialogs, the printer.
+// The program's host on Qt: the window's fields and note line, the prompt and message dialogs,
+// the diagram's calculation, and the printer.
 #pragma once
 
+#include <QPointer>
+#include <QRect>
+#include <QStringList>
 #include <array>
+#include <functional>
+#include <memory>
 
 #include "app/calc_host.h"
 #include "app/window/report_printer.h"
 
+class InputDialog;
+class QDialog;
+class PromptGuard;
+class QLabel;
 class QLineEdit;
+class QMessageBox;
 class QWidget;
 
-class QtHost : public CalcHost {
- public:
-  // window: the parent and title of every dialog; fields: Text1 to Text11, in that order.
-  QtHost(QWidget* window, const std::array<QLineEdit*, 11>& fields);
+// The parts of the window the host works with.
+struct WindowParts {
+  QWidget* window = nullptr;                     // the parent and title of every dialog
+  std::array<QLineEdit*, kFieldCount> fields{};  // Text1 to Text11
+  QLabel* note = nullptr;                        // the note line, or none
+  // Window pixels where prompts stand: value prompts with their bottom above prompt_bottom, key
+  // prompts at key_prompt_place, left of the panel.
+  int prompt_bottom = 0;
+  QPoint key_prompt_place;
+};
 
-  std::optional<std::string> InputBox(const std::string& prompt) override;
+class QtHost : public CalcHost, public ReportPrinter {
+ public:
+  explicit QtHost(const WindowParts& window);
+  ~QtHost() override;
+
+  std::optional<std::string> InputBox(const Prompt& prompt) override;
   void SetText(TextField field, const std::string& text) override;
   std::string GetText(TextField field) override;
   void ShowMessage(const std::string& text) override;
-
-  PrintStatus SetPrintPosition(float across_twips, float down_twips) override;
-  PrintStatus SetPrintFontName(const std::string& name) override;
-  PrintStatus SetPrintFontSize(float points) override;
-  PrintStatus PrintLine(const std::vector<PrintText>& texts) override;
-  PrintStatus EndDocument() override;
-
+  void ShowNote(const std::string& text) override;
+  void ShowCalculation(const CalcRecord& record, int shown_section) override;
   void End() override;
 
-  // The printer behind the printer operations, for choosing a PDF file instead.
-  ReportPrinter& printer() { return printer_; }
+  // Called with every calculation the window is to draw.
+  void setCalculationShown(std::function<void(const CalcRecord&, int)> shown) {
+    calculation_shown_ = std::move(shown);
+  }
+  // The printing layer behind the printer operations, for choosing a PDF file instead.
+  ReportPrinter& printer() { return *this; }
+
+  // The prompt dialog while one is open, else null.
+  QWidget* openDialog() const;
+
+  // Asks where to save a file: the save dialog in the documents folder with the suggested name,
+  // the file types as Qt's name filters; the chosen path, with the chosen type's suffix, or
+  // nullopt when the user cancels. `chosen_filter` gets the filter the user picked.
+  std::optional<QString> AskForSaveFile(const QString& title, const QString& suggested_name,
+                                        const QStringList& filters,
+                                        QString* chosen_filter = nullptr);
 
  private:
-  QLineEdit* field(TextField field) const;
+  // No printer installed: asks whether to save the report as a PDF file instead, and where.
+  std::optional<QString> AskForPdfFile();
+  // Runs the dialog until it is answered, with the window taking no input meanwhile.
+  int Run(QDialog& dialog);
+  void PlaceAbovePanel(QWidget& dialog);
 
-  QWidget* window_;
-  std::array<QLineEdit*, 11> fields_;
-  ReportPrinter printer_;
+  WindowParts window_;
+  std::unique_ptr<InputDialog> prompt_;
+  std::unique_ptr<QMessageBox> message_;
+  QPointer<QDialog> open_;
+  std::function<void(const CalcRecord&, int)> calculation_shown_;
+  bool ending_ = false;
 };

@@ -1,33 +1,36 @@
-// Report lines on QPrinter through QPainter: twips, character columns, pages, and PDF instead of a
-// missing printer.
+// Report lines laid out on A4 pages, then painted into a PDF that goes to the print service or
+// to the user's file.
 #include "app/window/report_printer.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QHash>
 #include <QList>
-#include <QMessageBox>
-#include <QObject>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QRawFont>
-#include <QStandardPaths>
-#include <QString>
-#include <QTimer>
+#include <QSaveFile>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <array>
-#include <optional>
+
+#include "app/messages.h"
+#include "app/window/print_service.h"
+#include "output/print_report.h"
 
 namespace {
 
 const QString kDocumentName = QStringLiteral("超高渐变段横坡计算书");
+
+// Device pixels per inch of the laid-out document; a PDF keeps them exactly.
+constexpr int kResolution = 1200;
+constexpr double kMarginMillimetres = 10;
 
 // The report asks for 宋体; this Song face has the same half-em average width, so the report's
 // columns fit on an A4 page, and its digits extract from a PDF as text.
@@ -38,96 +41,101 @@ QString FamilyFor(const std::string& name) {
   return QString::fromStdString(name);
 }
 
-PrintStatus Failure(const QString& reason) {
-  return {PrintStatus::Failed, reason.toStdString()};
+QPageLayout A4Layout() {
+  return QPageLayout(
+      QPageSize(QPageSize::A4), QPageLayout::Portrait,
+      QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+      QPageLayout::Millimeter);
 }
 
-PrintStatus Declined() {
-  return {PrintStatus::Declined, {}};
-}
-
-// Asks whether to save the document as PDF and where; an empty path when the user declines.
-QString AskForPdfFile(QWidget* parent) {
-  const QString title = QStringLiteral("打印");
-  if (QMessageBox::question(
-          parent, title, QStringLiteral("未找到打印机，是否将计算书保存为 PDF 文件？"),
-          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes) {
-    return {};
-  }
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("保存计算书"),
-                                              QDir(folder).filePath(kDocumentName + ".pdf"),
-                                              QStringLiteral("PDF 文件 (*.pdf)"));
-  if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-    path += QStringLiteral(".pdf");
-  }
-  return path;
+std::unique_ptr<QPdfWriter> NewWriter(QIODevice* device) {
+  auto writer = std::make_unique<QPdfWriter>(device);
+  writer->setResolution(kResolution);
+  writer->setPageLayout(A4Layout());
+  writer->setTitle(kDocumentName);
+  writer->setCreator(kDocumentName);
+  return writer;
 }
 
 }  // namespace
 
-struct ReportPrinter::State {
-  QString pdf_file;
-  std::unique_ptr<Document> document;
-  // Set while the rest of a discarded document is being refused.
-  std::optional<PrintStatus> abandoned;
-  // Owns the pending timer that forgets a discarded document once the caller has left it.
-  std::unique_ptr<QObject> abandon_timer_owner;
+// One laid-out line: where it stands, in which font, and its texts from left to right.
+struct LaidOutLine {
+  struct Piece {
+    qreal x = 0;  // device pixels from the printable area's left edge
+    QString text;
+  };
+  qreal top = 0;  // device pixels below the printable area's top edge
+  int font = 0;   // index into ReportDocument::fonts
+  std::vector<Piece> pieces;
 };
 
-struct ReportPrinter::Document {
+class ReportDocument {
+ public:
+  std::vector<QFont> fonts;
+  std::vector<std::vector<LaidOutLine>> pages;
+  QRectF paint_rect;  // the printable area in device pixels
+  int footer_font = 0;
+};
+
+int PageCount(const ReportDocument& document) {
+  return static_cast<int>(document.pages.size());
+}
+
+namespace {
+
+// Draws one document's lines with one glyph run per line: most report texts are digits and a
+// few Latin signs, so their glyphs are looked up once per font, far cheaper than laying out
+// every text.
+class PagePainter {
+ public:
+  PagePainter(const ReportDocument& document, QPainter& painter, QPaintDevice& device)
+      : document_(document), painter_(painter) {
+    for (const QFont& font : document.fonts) {
+      const QFont device_font(font, &device);
+      fonts_.push_back(
+          {device_font, QFontMetricsF(device_font), QRawFont::fromFont(device_font), {}, {}});
+    }
+  }
+
+  void Paint(int page) {
+    for (const LaidOutLine& line : document_.pages[page]) {
+      DrawLine(line);
+    }
+    const QString footer = QString::fromStdString(PageFooter(page + 1, PageCount(document_)));
+    Font& font = fonts_[document_.footer_font];
+    painter_.setFont(font.font);
+    const qreal width = font.metrics.horizontalAdvance(footer);
+    // Centred in the bottom margin, below the printable area.
+    const qreal margin = kMarginMillimetres / 25.4 * kResolution;
+    const qreal baseline = document_.paint_rect.height() + margin / 2 + font.metrics.ascent() / 2;
+    painter_.drawText(QPointF((document_.paint_rect.width() - width) / 2, baseline), footer);
+  }
+
+ private:
   struct Glyph {
     bool looked_up = false;
     quint32 index = 0;  // 0: the font has no glyph for the character
     qreal advance = 0;
   };
+  struct Font {
+    QFont font;
+    QFontMetricsF metrics;
+    QRawFont raw;
+    std::array<Glyph, 128> ascii;
+    QHash<char16_t, Glyph> other;
+  };
 
-  // The printer before the painter, so that the painter ends before the printer goes.
-  std::unique_ptr<QPrinter> printer;
-  QString pdf_file;  // empty when printing on a printer
-  QPainter painter;
-
-  qreal dots_per_twip = 0;
-  qreal page_bottom = 0;  // device pixels below the top of the printable area
-  qreal start_across = 0;
-  qreal start_down = 0;
-  qreal line_top = 0;
-  bool page_has_text = false;
-
-  QFont font;
-  std::optional<QFontMetricsF> metrics;
-  QRawFont raw_font;
-  qreal column_width = 0;
-
-  // Most report texts are digits and a few Latin signs, so their glyphs are looked up once per
-  // font and drawn as one glyph run per line: far cheaper than laying out every text.
-  std::array<Glyph, 128> ascii_glyphs;
-  QHash<char16_t, Glyph> other_glyphs;
-  QList<quint32> line_glyphs;
-  QList<QPointF> line_positions;
-
-  Document(std::unique_ptr<QPrinter> p, QString pdf) : printer(std::move(p)), pdf_file(pdf) {}
-
-  void UseFont() {
-    const QFont device_font(font, printer.get());
-    metrics.emplace(device_font);
-    column_width = metrics->averageCharWidth();
-    raw_font = QRawFont::fromFont(device_font);
-    painter.setFont(font);
-    ascii_glyphs = {};
-    other_glyphs.clear();
-  }
-
-  Glyph& GlyphFor(char16_t c) {
-    Glyph& glyph = c < ascii_glyphs.size() ? ascii_glyphs[c] : other_glyphs[c];
+  static Glyph& GlyphFor(Font& font, char16_t c) {
+    Glyph& glyph = c < font.ascii.size() ? font.ascii[c] : font.other[c];
     if (!glyph.looked_up) {
       glyph.looked_up = true;
       const QChar ch(c);
       int count = 1;
-      if (raw_font.glyphIndexesForChars(&ch, 1, &glyph.index, &count) && count == 1 &&
+      if (font.raw.glyphIndexesForChars(&ch, 1, &glyph.index, &count) && count == 1 &&
           glyph.index != 0) {
         QPointF advance;
-        raw_font.advancesForGlyphIndexes(&glyph.index, &advance, 1);
+        font.raw.advancesForGlyphIndexes(&glyph.index, &advance, 1);
         glyph.advance = advance.x();
       } else {
         glyph.index = 0;
@@ -136,76 +144,178 @@ struct ReportPrinter::Document {
     return glyph;
   }
 
-  // Adds the text's glyphs at x to the line's glyph run; false, adding nothing, when the font
-  // lacks one of them and the text needs the painter's font fallback.
-  bool AppendGlyphs(const QString& text, qreal x, qreal* width) {
-    const qsizetype first = line_glyphs.size();
+  // Adds the text's glyphs at x to the line's run; false, adding nothing, when the font lacks
+  // one of them and the text needs the painter's font fallback.
+  bool AppendGlyphs(Font& font, const QString& text, qreal x) {
+    const qsizetype first = glyphs_.size();
     qreal pen = x;
     for (const QChar ch : text) {
-      const Glyph* glyph = ch.isSurrogate() ? nullptr : &GlyphFor(ch.unicode());
+      const Glyph* glyph = ch.isSurrogate() ? nullptr : &GlyphFor(font, ch.unicode());
       if (!glyph || glyph->index == 0) {
-        line_glyphs.resize(first);
-        line_positions.resize(first);
+        glyphs_.resize(first);
+        positions_.resize(first);
         return false;
       }
-      line_glyphs.append(glyph->index);
-      line_positions.append(QPointF(pen, 0));
+      glyphs_.append(glyph->index);
+      positions_.append(QPointF(pen, 0));
       pen += glyph->advance;
     }
-    *width = pen - x;
     return true;
   }
 
-  void DrawLine(const std::vector<PrintText>& texts) {
-    const qreal baseline = line_top + metrics->ascent();
-    struct Fallback {
-      qreal x;
-      QString text;
-    };
-    std::vector<Fallback> fallbacks;
-    qreal x = start_across;
-    for (const PrintText& item : texts) {
-      if (item.column >= 1) {
-        x = (item.column - 1) * column_width;
+  void DrawLine(const LaidOutLine& line) {
+    Font& font = fonts_[line.font];
+    const qreal baseline = line.top + font.metrics.ascent();
+    std::vector<const LaidOutLine::Piece*> fallbacks;
+    for (const LaidOutLine::Piece& piece : line.pieces) {
+      if (!AppendGlyphs(font, piece.text, piece.x)) {
+        fallbacks.push_back(&piece);
       }
-      const QString text = QString::fromStdString(item.text);
-      qreal width = 0;
-      if (!AppendGlyphs(text, x, &width)) {
-        width = metrics->horizontalAdvance(text);
-        fallbacks.push_back({x, text});
-      }
-      x += width;
     }
-    if (!line_glyphs.isEmpty()) {
+    if (!glyphs_.isEmpty()) {
       QGlyphRun run;
-      run.setRawFont(raw_font);
-      run.setGlyphIndexes(line_glyphs);
-      run.setPositions(line_positions);
-      painter.drawGlyphRun(QPointF(0, baseline), run);
+      run.setRawFont(font.raw);
+      run.setGlyphIndexes(glyphs_);
+      run.setPositions(positions_);
+      painter_.drawGlyphRun(QPointF(0, baseline), run);
     }
     // After the run has let go of them, so that the lists keep their storage for the next line.
-    line_glyphs.clear();
-    line_positions.clear();
-    for (const Fallback& fallback : fallbacks) {
-      painter.drawText(QPointF(fallback.x, baseline), fallback.text);
+    glyphs_.clear();
+    positions_.clear();
+    if (!fallbacks.empty()) {
+      painter_.setFont(font.font);
+      for (const LaidOutLine::Piece* piece : fallbacks) {
+        painter_.drawText(QPointF(piece->x, baseline), piece->text);
+      }
     }
   }
 
-  bool Failed() const {
-    return printer->printerState() == QPrinter::Error ||
-           printer->printerState() == QPrinter::Aborted;
+  const ReportDocument& document_;
+  QPainter& painter_;
+  std::vector<Font> fonts_;
+  QList<quint32> glyphs_;
+  QList<QPointF> positions_;
+};
+
+}  // namespace
+
+bool PaintDocument(const ReportDocument& document, QPagedPaintDevice& device) {
+  QPainter painter;
+  if (!painter.begin(&device)) {
+    return false;
+  }
+  // The document was laid out at its own resolution; a device of another one is scaled to it.
+  const qreal scale = static_cast<qreal>(device.logicalDpiX()) / kResolution;
+  PagePainter pages(document, painter, device);
+  for (int page = 0; page < PageCount(document); ++page) {
+    if (page > 0 && !device.newPage()) {
+      return false;
+    }
+    painter.save();
+    painter.scale(scale, scale);
+    pages.Paint(page);
+    painter.restore();
+  }
+  return painter.end();
+}
+
+// Where the document goes.
+struct Destination {
+  enum Kind { Printer, PdfFile, Kept };
+  Kind kind = Printer;
+  std::string printer;
+  QString file;
+  // Opened as the document starts, so that a file that cannot be written is told at once; it
+  // replaces the old file only when committed.
+  std::shared_ptr<QSaveFile> saving;
+};
+
+namespace {
+
+PrintStatus NotWritten(const QString& path, const QString& why) {
+  return PrintStatus::Failure(
+      message::FileNotWritten(QDir::toNativeSeparators(path).toStdString(), why.toStdString()));
+}
+
+}  // namespace
+
+struct ReportPrinter::State {
+  QString pdf_file;
+  bool keep_next = false;
+  std::shared_ptr<ReportDocument> kept;
+
+  // The document being laid out; empty between documents.
+  std::optional<Destination> destination;
+  std::shared_ptr<ReportDocument> document;
+  QBuffer metrics_buffer;
+  std::unique_ptr<QPdfWriter> metrics_device;  // measures fonts as the PDF will draw them
+
+  qreal dots_per_twip = static_cast<qreal>(kResolution) / 1440;
+  qreal start_across = 0;
+  qreal start_down = 0;
+  qreal line_top = 0;
+  bool page_has_text = false;
+  QFont font;
+  int font_index = 0;
+  qreal column_width = 0;
+  qreal line_spacing = 0;
+  std::vector<PrintText> heading;
+  int heading_font = 0;
+
+  void UseFont() {
+    auto found = std::find(document->fonts.begin(), document->fonts.end(), font);
+    if (found == document->fonts.end()) {
+      document->fonts.push_back(font);
+      found = document->fonts.end() - 1;
+    }
+    font_index = static_cast<int>(found - document->fonts.begin());
+    const QFontMetricsF metrics(font, metrics_device.get());
+    column_width = metrics.averageCharWidth();
+    line_spacing = metrics.lineSpacing();
   }
 
-  QString FailureReason(const QString& printer_detail) const {
-    if (!pdf_file.isEmpty()) {
-      return QStringLiteral("无法写入 PDF 文件 %1").arg(QDir::toNativeSeparators(pdf_file));
+  // Lays the texts out at line_top in the current font.
+  void LayOut(const std::vector<PrintText>& texts, int in_font) {
+    const QFontMetricsF metrics(document->fonts[in_font], metrics_device.get());
+    LaidOutLine line;
+    line.top = line_top;
+    line.font = in_font;
+    qreal x = start_across;
+    const qreal columns =
+        QFontMetricsF(document->fonts[in_font], metrics_device.get()).averageCharWidth();
+    for (const PrintText& item : texts) {
+      if (item.column >= 1) {
+        x = (item.column - 1) * columns;
+      }
+      const QString text = QString::fromStdString(item.text);
+      line.pieces.push_back({x, text});
+      x += metrics.horizontalAdvance(text);
     }
-    return printer_detail.arg(printer->printerName());
+    document->pages.back().push_back(std::move(line));
+  }
+
+  void NewPage() {
+    document->pages.emplace_back();
+    line_top = start_down;
+    page_has_text = false;
+    if (!heading.empty()) {
+      LayOut(heading, heading_font);
+      // The heading and the empty line after it.
+      line_top +=
+          2 * QFontMetricsF(document->fonts[heading_font], metrics_device.get()).lineSpacing();
+      page_has_text = true;
+    }
+  }
+
+  void Reset() {
+    destination.reset();
+    document.reset();
+    heading.clear();
   }
 };
 
-ReportPrinter::ReportPrinter(QWidget* dialog_parent)
-    : dialog_parent_(dialog_parent), state_(std::make_unique<State>()) {}
+ReportPrinter::ReportPrinter(PdfFileQuestion ask_for_pdf)
+    : ask_for_pdf_(std::move(ask_for_pdf)), state_(std::make_unique<State>()) {}
 
 ReportPrinter::~ReportPrinter() = default;
 
@@ -213,83 +323,74 @@ void ReportPrinter::SetPdfFile(const QString& path) {
   state_->pdf_file = path;
 }
 
-PrintStatus ReportPrinter::EnsureDocument() {
-  if (state_->abandoned) {
-    return *state_->abandoned;
-  }
-  if (state_->document) {
-    return PrintStatus::Success();
-  }
-
-  QString pdf_file = state_->pdf_file;
-  std::unique_ptr<QPrinter> printer;
-  if (pdf_file.isEmpty()) {
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull() && !QPrinterInfo::availablePrinters().isEmpty()) {
-      info = QPrinterInfo::availablePrinters().constFirst();
-    }
-    if (info.isNull()) {
-      pdf_file = AskForPdfFile(dialog_parent_);
-      if (pdf_file.isEmpty()) {
-        return Abandon(Declined());
-      }
-    } else {
-      printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    }
-  }
-  if (!printer) {
-    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(pdf_file);
-    // A PDF has no hardware margins; these stand in for a printer's, so that the page looks
-    // as it would on paper.
-    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-  }
-  printer->setDocName(kDocumentName);
-
-  auto document = std::make_unique<Document>(std::move(printer), pdf_file);
-  if (!document->painter.begin(document->printer.get())) {
-    const QString reason = document->FailureReason(QStringLiteral("无法打开打印机 %1"));
-    document.reset();
-    return Abandon(Failure(reason));
-  }
-  Document& doc = *document;
-  const int dpi = doc.printer->resolution();
-  doc.dots_per_twip = dpi / 1440.0;
-  doc.page_bottom = doc.printer->pageLayout().paintRectPixels(dpi).height();
-  doc.font = QFont(FamilyFor("宋体"));
-  doc.font.setPointSizeF(10);
-  doc.UseFont();
-  state_->document = std::move(document);
-  return PrintStatus::Success();
+void ReportPrinter::KeepNextDocument() {
+  state_->keep_next = true;
 }
 
-PrintStatus ReportPrinter::Abandon(PrintStatus status) {
-  if (std::unique_ptr<Document> document = std::move(state_->document)) {
-    document->printer->abort();
-    document->painter.end();
-    if (!document->pdf_file.isEmpty()) {
-      QFile::remove(document->pdf_file);
+std::shared_ptr<const ReportDocument> ReportPrinter::TakeKeptDocument() {
+  return std::move(state_->kept);
+}
+
+PrintStatus ReportPrinter::EnsureDocument() {
+  State& s = *state_;
+  if (s.destination) {
+    return PrintStatus::Success();
+  }
+  Destination destination;
+  if (s.keep_next) {
+    s.keep_next = false;
+    destination.kind = Destination::Kept;
+  } else if (!s.pdf_file.isEmpty()) {
+    destination = {Destination::PdfFile, {}, s.pdf_file, {}};
+  } else {
+    // A printer that cannot take the job is told before anything is laid out.
+    const PrinterCheck check = CheckDefaultPrinter();
+    if (check.found && check.stopped) {
+      return PrintStatus::Failure(message::PrinterStopped(check.name));
+    }
+    if (check.found && !check.accepting) {
+      return PrintStatus::Failure(message::PrinterNotAccepting(check.name));
+    }
+    if (check.found) {
+      destination = {Destination::Printer, check.name, {}, {}};
+    } else {
+      const std::optional<QString> file = ask_for_pdf_ ? ask_for_pdf_() : std::nullopt;
+      if (!file) {
+        return {PrintStatus::Declined};
+      }
+      destination = {Destination::PdfFile, {}, *file, {}};
     }
   }
-  state_->abandoned = status;
-  // The report runs in one go without returning to the event loop; once control is back there,
-  // the caller has left this document, and its next operation belongs to a new one.
-  state_->abandon_timer_owner = std::make_unique<QObject>();
-  QTimer::singleShot(0, state_->abandon_timer_owner.get(),
-                     [state = state_.get()] { state->abandoned.reset(); });
-  return status;
+  if (destination.kind == Destination::PdfFile) {
+    destination.saving = std::make_shared<QSaveFile>(destination.file);
+    if (!destination.saving->open(QIODevice::WriteOnly)) {
+      return NotWritten(destination.file, destination.saving->errorString());
+    }
+  }
+  s.destination = destination;
+  s.document = std::make_shared<ReportDocument>();
+  if (!s.metrics_device) {
+    s.metrics_device = NewWriter(&s.metrics_buffer);
+  }
+  s.document->paint_rect = A4Layout().paintRectPixels(kResolution);
+  s.document->pages.emplace_back();
+  s.start_across = s.start_down = s.line_top = 0;
+  s.page_has_text = false;
+  s.font = QFont(FamilyFor("宋体"));
+  s.font.setPointSizeF(10);
+  s.UseFont();
+  s.document->footer_font = s.font_index;
+  return PrintStatus::Success();
 }
 
 PrintStatus ReportPrinter::SetPrintPosition(float across_twips, float down_twips) {
   if (PrintStatus status = EnsureDocument(); !status.ok()) {
     return status;
   }
-  Document& doc = *state_->document;
-  doc.start_across = across_twips * doc.dots_per_twip;
-  doc.start_down = down_twips * doc.dots_per_twip;
-  doc.line_top = doc.start_down;
+  State& s = *state_;
+  s.start_across = across_twips * s.dots_per_twip;
+  s.start_down = down_twips * s.dots_per_twip;
+  s.line_top = s.start_down;
   return PrintStatus::Success();
 }
 
@@ -297,9 +398,8 @@ PrintStatus ReportPrinter::SetPrintFontName(const std::string& name) {
   if (PrintStatus status = EnsureDocument(); !status.ok()) {
     return status;
   }
-  Document& doc = *state_->document;
-  doc.font.setFamily(FamilyFor(name));
-  doc.UseFont();
+  state_->font.setFamily(FamilyFor(name));
+  state_->UseFont();
   return PrintStatus::Success();
 }
 
@@ -308,11 +408,10 @@ PrintStatus ReportPrinter::SetPrintFontSize(float points) {
     return status;
   }
   if (!(points > 0)) {
-    return Abandon(Failure(QStringLiteral("字号无效：%1").arg(QString::number(points))));
+    return PrintStatus::Failure("字号无效：" + std::to_string(points));
   }
-  Document& doc = *state_->document;
-  doc.font.setPointSizeF(points);
-  doc.UseFont();
+  state_->font.setPointSizeF(points);
+  state_->UseFont();
   return PrintStatus::Success();
 }
 
@@ -320,44 +419,93 @@ PrintStatus ReportPrinter::PrintLine(const std::vector<PrintText>& texts) {
   if (PrintStatus status = EnsureDocument(); !status.ok()) {
     return status;
   }
-  Document& doc = *state_->document;
+  State& s = *state_;
   const bool blank =
       std::all_of(texts.begin(), texts.end(), [](const PrintText& t) { return t.text.empty(); });
   // A blank line only moves down, so that blank lines at the foot of a page never open an
   // empty one.
   if (!blank) {
-    if (doc.page_has_text && doc.line_top + doc.metrics->lineSpacing() > doc.page_bottom) {
-      if (!doc.printer->newPage()) {
-        return Abandon(Failure(doc.FailureReason(QStringLiteral("打印机 %1 无法换页"))));
-      }
-      doc.line_top = doc.start_down;
-      doc.page_has_text = false;
+    if (s.page_has_text && s.line_top + s.line_spacing > s.document->paint_rect.height()) {
+      s.NewPage();
     }
-    doc.DrawLine(texts);
-    doc.page_has_text = true;
+    s.LayOut(texts, s.font_index);
+    s.page_has_text = true;
   }
-  doc.line_top += doc.metrics->lineSpacing();
+  s.line_top += s.line_spacing;
   return PrintStatus::Success();
 }
 
-PrintStatus ReportPrinter::EndDocument() {
-  if (state_->abandoned) {
-    PrintStatus status = *state_->abandoned;
-    state_->abandoned.reset();
-    state_->abandon_timer_owner.reset();
+PrintStatus ReportPrinter::SetPageHeading(const std::vector<PrintText>& texts) {
+  if (PrintStatus status = EnsureDocument(); !status.ok()) {
     return status;
   }
-  std::unique_ptr<Document> document = std::move(state_->document);
-  if (!document) {
+  state_->heading = texts;
+  state_->heading_font = state_->font_index;
+  return PrintStatus::Success();
+}
+
+void ReportPrinter::AbandonDocument() {
+  state_->Reset();
+}
+
+namespace {
+
+// Paints the document into a PDF on the device.
+bool WritePdf(const ReportDocument& document, QIODevice& device) {
+  const std::unique_ptr<QPdfWriter> writer = NewWriter(&device);
+  return PaintDocument(document, *writer);
+}
+
+PrintStatus SaveAsPdf(const ReportDocument& document, QSaveFile& file) {
+  if (!WritePdf(document, file) || !file.commit()) {
+    const QString why = file.errorString();
+    file.cancelWriting();
+    return NotWritten(file.fileName(), why);
+  }
+  PrintStatus saved;
+  saved.file = QDir::toNativeSeparators(file.fileName()).toStdString();
+  saved.pages = PageCount(document);
+  return saved;
+}
+
+PrintStatus SendToPrinter(const ReportDocument& document, const std::string& printer) {
+  QTemporaryFile file(QDir::tempPath() + QStringLiteral("/superelevation-XXXXXX.pdf"));
+  if (!file.open() || !WritePdf(document, file) || !file.flush()) {
+    return NotWritten(file.fileName(), file.errorString());
+  }
+  const SubmitResult submitted =
+      SubmitPdf(printer, file.fileName().toStdString(), kDocumentName.toStdString());
+  if (submitted.job == 0) {
+    return PrintStatus::Failure(message::JobRefused(printer, submitted.error));
+  }
+  PrintStatus sent;
+  sent.printer = printer;
+  sent.job = submitted.job;
+  sent.pages = PageCount(document);
+  return sent;
+}
+
+}  // namespace
+
+PrintStatus ReportPrinter::EndDocument() {
+  State& s = *state_;
+  if (!s.destination) {
     return PrintStatus::Success();
   }
-  if (!document->painter.end() || document->Failed()) {
-    const QString reason = document->FailureReason(QStringLiteral("打印机 %1 出错"));
-    document->printer->abort();
-    if (!document->pdf_file.isEmpty()) {
-      QFile::remove(document->pdf_file);
+  const Destination destination = *s.destination;
+  const std::shared_ptr<ReportDocument> document = s.document;
+  s.Reset();
+  switch (destination.kind) {
+    case Destination::Kept: {
+      s.kept = document;
+      PrintStatus kept;
+      kept.pages = PageCount(*document);
+      return kept;
     }
-    return Failure(reason);
+    case Destination::PdfFile:
+      return SaveAsPdf(*document, *destination.saving);
+    case Destination::Printer:
+      break;
   }
-  return PrintStatus::Success();
+  return SendToPrinter(*document, destination.printer);
 }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,9 +16,25 @@
 
 namespace {
 
-// Marks a dialog already answered: one closing may still be on the modal stack when the timer
-// fires.
+// Marks a dialog already answered while it closes; the program shows the same dialog again for
+// its next prompt, so the mark goes once the dialog is hidden.
 constexpr char kAnswered[] = "answeredByScript";
+
+// The dialog on screen that has not been answered yet: the program's prompts are not modal to
+// Qt (closing the window must reach it), so they are looked for among the top-level widgets.
+QDialog* OpenDialog() {
+  QDialog* open = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<QDialog*>(widget);
+    if (dialog == nullptr)
+      continue;
+    if (!dialog->isVisible())
+      dialog->setProperty(kAnswered, false);
+    else if (!dialog->property(kAnswered).toBool())
+      open = dialog;
+  }
+  return open;
+}
 
 }  // namespace
 
@@ -27,16 +44,49 @@ DialogScript::DialogScript(std::vector<Reply> replies) : replies_(std::move(repl
   timer_.start(1);
 }
 
+const Reply* DialogScript::next(const QString& what, QWidget* dialog) {
+  if (next_ == replies_.size()) {
+    ADD_FAILURE() << "unexpected dialog: " << what.toStdString();
+    qobject_cast<QDialog*>(dialog)->reject();
+    return nullptr;
+  }
+  return &replies_[next_++];
+}
+
 void DialogScript::answerOpenDialog() {
-  QWidget* dialog = QApplication::activeModalWidget();
-  if (dialog == nullptr || !dialog->isVisible() || dialog->property(kAnswered).toBool())
+  QDialog* dialog = OpenDialog();
+  if (dialog == nullptr)
     return;
   dialog->setProperty(kAnswered, true);
   if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
     messages_ << box->text();
     if (dialogHook_)
       dialogHook_(box);
-    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    if (box->button(QMessageBox::Yes) == nullptr) {
+      QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    } else if (const Reply* reply = next(box->text(), box)) {
+      box->button(reply->answer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No)->click();
+    }
+    return;
+  }
+  if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+    messages_ << QStringLiteral("file dialog");
+    if (dialogHook_)
+      dialogHook_(files);
+    const Reply* reply = next(QStringLiteral("file dialog"), files);
+    if (reply == nullptr)
+      return;
+    if (reply->answer != Answer::SaveAs) {
+      files->reject();
+      return;
+    }
+    files->selectFile(reply->typed);
+    // The dialog may still be applying its suggested name while its folder loads; the typed
+    // name is what a click on Save takes.
+    if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+      name->setText(reply->typed);
+    // QFileDialog makes accept() protected; through QDialog it still runs the file dialog's.
+    static_cast<QDialog*>(files)->accept();
     return;
   }
   answerPrompt(dialog);
@@ -46,7 +96,11 @@ void DialogScript::answerPrompt(QWidget* dialog) {
   auto* label = dialog->findChild<QLabel*>();
   auto* edit = dialog->findChild<QLineEdit*>();
   auto* buttons = dialog->findChild<QDialogButtonBox*>();
-  const QString prompt = label != nullptr ? label->text() : QString();
+  // The prompt as the program asked it; the label shows it broken into lines.
+  const QVariant asked = dialog->property("promptText");
+  const QString prompt = asked.isValid()    ? asked.toString()
+                         : label != nullptr ? label->text()
+                                            : QString();
   prompts_ << prompt;
   if (edit == nullptr || buttons == nullptr || next_ == replies_.size()) {
     ADD_FAILURE() << "unexpected prompt: " << prompt.toStdString();
@@ -72,6 +126,12 @@ void DialogScript::answerPrompt(QWidget* dialog) {
       break;
     case Answer::Close:
       dialog->close();
+      break;
+    case Answer::Yes:
+    case Answer::No:
+    case Answer::SaveAs:
+      ADD_FAILURE() << "a prompt cannot be answered as a question or a file dialog";
+      QTest::keyClick(edit, Qt::Key_Escape);
       break;
   }
   // A dialog left open would hold the test for ever.

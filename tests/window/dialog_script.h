@@ -10,8 +10,9 @@
 
 class QWidget;
 
-// How a prompt is answered after its text has been typed.
-enum class Answer { Enter, Escape, OkButton, CancelButton, Close };
+// How a prompt is answered after its text has been typed; a question box with Yes and No; a
+// file dialog, with the typed path (SaveAs) or not (Escape).
+enum class Answer { Enter, Escape, OkButton, CancelButton, Close, Yes, No, SaveAs };
 
 struct Reply {
   QString typed;
@@ -20,11 +21,12 @@ struct Reply {
 
 class DialogScript {
  public:
-  // One reply per prompt, in order. Message boxes are acknowledged with OK and use no reply.
+  // One reply per prompt, question or file dialog, in order. Message boxes with only an OK
+  // button are acknowledged with it and use no reply.
   explicit DialogScript(std::vector<Reply> replies);
 
-  // Called while each dialog, prompt or message, is open, before it is answered; a prompt's text
-  // is already the last of prompts().
+  // Called while each dialog is open, before it is answered; a prompt's text is already the
+  // last of prompts(), a message's the last of messages().
   void setDialogHook(std::function<void(QWidget* dialog)> hook) { dialogHook_ = std::move(hook); }
 
   const QStringList& prompts() const { return prompts_; }
@@ -34,6 +36,8 @@ class DialogScript {
  private:
   void answerOpenDialog();
   void answerPrompt(QWidget* dialog);
+  // The next reply, or none (the dialog is then cancelled as unexpected).
+  const Reply* next(const QString& what, QWidget* dialog);
 
   std::vector<Reply> replies_;
   std::size_t next_ = 0;

@@ -9,6 +9,10 @@ int main(int argc, char* argv[]) {
   // Before QApplication: test discovery runs this binary too, with no display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  // No test reaches the machine's own printers: without the tests' print service, the print
+  // service is one that nothing answers, so no printer is installed.
+  if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+    qputenv("CUPS_SERVER", "127.0.0.1:1");
   QApplication app(argc, argv);
   InstallQtTranslation(app);
   // The tests close windows on their own; only the program's own handlers may end a loop.

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFont>
@@ -26,15 +27,13 @@
 #include <ostream>
 #include <tuple>
 
+#include <unistd.h>
+
 #include "app/calc_host.h"
 #include "app/calc_record.h"
 #include "app/window/report_printer.h"
 #include "output/print_report.h"
-
-// Shows a QString as its text in failure messages.
-void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
+#include "qt_gtest_printers.h"
 
 namespace {
 
@@ -147,10 +146,6 @@ PdfWord Word(const std::vector<PdfWord>& words, const QString& text) {
     return {};
   }
   return found.front();
-}
-
-PrintStatus::Kind Kind(const PrintStatus& status) {
-  return status.kind;
 }
 
 // Sets up a document as the report does: 1500/1000 twips, 宋体 at the given size.
@@ -290,189 +285,56 @@ TEST_F(ReportPrinterTest, ContinuesALongDocumentOnNewPagesWithEveryRowOnce) {
 }
 
 TEST_F(ReportPrinterTest, FailsOnAnUnwritablePdfAndStartsAfreshAfterwards) {
-  // The two ways a caller leaves a failed document: it ends it, or it returns to the event loop.
-  const std::vector<std::function<void(ReportPrinter&)>> ways_of_leaving = {
-      [](ReportPrinter& printer) { EXPECT_EQ(PrintStatus::Failed, Kind(printer.EndDocument())); },
-      [](ReportPrinter&) { QCoreApplication::processEvents(); },
-  };
-  for (size_t way = 0; way < ways_of_leaving.size(); ++way) {
-    SCOPED_TRACE(way);
-    const QString unwritable = Pdf(QStringLiteral("missing/report.pdf"));
-    const QString good = Pdf(QStringLiteral("good%1.pdf").arg(way));
-    ReportPrinter printer;
-    printer.SetPdfFile(unwritable);
-    const PrintStatus failed = printer.SetPrintPosition(1500, 1000);
-    EXPECT_EQ(PrintStatus::Failed, failed.kind);
-    EXPECT_NE(std::string::npos, failed.reason.find("missing/report.pdf")) << failed.reason;
-    // Even with a usable file set now, the rest of the failed document is refused.
-    printer.SetPdfFile(good);
-    EXPECT_EQ(PrintStatus::Failed, Kind(printer.PrintLine({{27, "lost"}})));
-
-    ways_of_leaving[way](printer);
-    StartDocument(printer, 10);
-    ASSERT_TRUE(printer.PrintLine({{27, "kept"}}).ok());
-    ASSERT_TRUE(printer.EndDocument().ok());
-    const std::vector<PdfWord> words = ReadWords(good);
-    ASSERT_EQ(1u, words.size());
-    EXPECT_EQ(QStringLiteral("kept"), words[0].text);
-    EXPECT_FALSE(QFile::exists(unwritable));
-  }
-}
-
-// Answers the printer's modal dialogs as they open, one action per dialog, and keeps what each
-// asked. A dialog with no action left is cancelled, so that a wrong path cannot hang the test.
-class DialogAnswers {
- public:
-  using Action = std::function<void(QWidget*)>;
-
-  explicit DialogAnswers(std::vector<Action> actions) : actions_(actions.begin(), actions.end()) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { AnswerOpenDialog(); });
-    timer_.start(10);
-  }
-
-  static Action Click(QMessageBox::StandardButton button) {
-    return [button](QWidget* dialog) {
-      auto* box = qobject_cast<QMessageBox*>(dialog);
-      ASSERT_NE(nullptr, box);
-      box->button(button)->click();
-    };
-  }
-  static Action SaveAs(const QString& path) {
-    return [path](QWidget* dialog) {
-      auto* files = qobject_cast<QFileDialog*>(dialog);
-      ASSERT_NE(nullptr, files);
-      files->selectFile(path);
-      // The dialog may still be applying its suggested name while its folder loads; the typed
-      // name is what a click on Save takes.
-      if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
-        name->setText(path);
-      }
-      // QFileDialog makes accept() protected; through QDialog it still runs the file dialog's.
-      static_cast<QDialog*>(files)->accept();
-    };
-  }
-  static Action Cancel() {
-    return [](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); };
-  }
-
-  // The message of each question, or "file dialog".
-  const QStringList& asked() const { return asked_; }
-
- private:
-  void AnswerOpenDialog() {
-    QPointer<QWidget> dialog = QApplication::activeModalWidget();
-    if (!dialog || dialog->property("answered").toBool()) {
-      return;
-    }
-    dialog->setProperty("answered", true);
-    auto* box = qobject_cast<QMessageBox*>(dialog);
-    asked_.append(box ? box->text() : QStringLiteral("file dialog"));
-    if (actions_.empty()) {
-      ADD_FAILURE() << "unexpected dialog: " << asked_.back().toStdString();
-      qobject_cast<QDialog*>(dialog.data())->reject();
-      return;
-    }
-    const Action action = actions_.front();
-    actions_.pop_front();
-    action(dialog);
-  }
-
-  std::deque<Action> actions_;
-  QStringList asked_;
-  QTimer timer_;
-};
-
-const QString kPdfQuestion = QStringLiteral("未找到打印机，是否将计算书保存为 PDF 文件？");
-
-class ReportPrinterWithoutPrinterTest : public ReportPrinterTest {
- protected:
-  void SetUp() override {
-    if (!QPrinterInfo::availablePrinters().isEmpty()) {
-      GTEST_SKIP() << "a printer is installed; these tests need a machine without one";
-    }
-  }
-};
-
-TEST_F(ReportPrinterWithoutPrinterTest, RefusingThePdfDeclinesTheWholeDocument) {
-  struct Case {
-    const char* name;
-    std::vector<DialogAnswers::Action> actions;
-    QStringList asked;
-  };
-  const std::vector<Case> cases = {
-      {"no to the question", {DialogAnswers::Click(QMessageBox::No)}, {kPdfQuestion}},
-      {"cancel on the file dialog",
-       {DialogAnswers::Click(QMessageBox::Yes), DialogAnswers::Cancel()},
-       {kPdfQuestion, "file dialog"}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::vector<DialogAnswers::Action> actions = c.actions;
-    actions.push_back(DialogAnswers::Click(QMessageBox::No));
-    DialogAnswers answers(actions);
-    ReportPrinter printer;
-    EXPECT_EQ(PrintStatus::Declined, Kind(printer.SetPrintPosition(1500, 1000)));
-    // The rest of the document asks nothing more.
-    EXPECT_EQ(PrintStatus::Declined, Kind(printer.PrintLine({{27, "row"}})));
-    EXPECT_EQ(PrintStatus::Declined, Kind(printer.EndDocument()));
-    EXPECT_EQ(c.asked, answers.asked());
-    // After its end, the next document asks again.
-    EXPECT_EQ(PrintStatus::Declined, Kind(printer.SetPrintFontSize(10)));
-    EXPECT_EQ(c.asked + QStringList{kPdfQuestion}, answers.asked());
-  }
-}
-
-TEST_F(ReportPrinterWithoutPrinterTest, AsksAgainForTheNextDocumentAndSavesThePdf) {
-  DialogAnswers answers({DialogAnswers::Click(QMessageBox::No),
-                         DialogAnswers::Click(QMessageBox::Yes),
-                         DialogAnswers::SaveAs(Pdf(QStringLiteral("计算书")))});
+  const QString unwritable = Pdf(QStringLiteral("missing/report.pdf"));
+  const QString good = Pdf(QStringLiteral("good.pdf"));
   ReportPrinter printer;
-  EXPECT_EQ(PrintStatus::Declined, Kind(printer.SetPrintPosition(1500, 1000)));
-  // The caller stops at the refusal and goes back to the event loop; a later Print click
-  // starts a new document.
-  QCoreApplication::processEvents();
-  StartDocument(printer, 10);
-  ASSERT_TRUE(printer.PrintLine({{27, "saved"}}).ok());
-  ASSERT_TRUE(printer.EndDocument().ok());
+  printer.SetPdfFile(unwritable);
+  // Told at the first operation, before anything is laid out.
+  const PrintStatus failed = printer.SetPrintPosition(1500, 1000);
+  EXPECT_EQ(PrintStatus::Failed, failed.kind);
+  EXPECT_NE(std::string::npos, failed.reason.find("missing/report.pdf")) << failed.reason;
+  printer.AbandonDocument();
 
-  EXPECT_EQ(QStringList({kPdfQuestion, kPdfQuestion, "file dialog"}), answers.asked());
-  const std::vector<PdfWord> words = ReadWords(Pdf(QStringLiteral("计算书.pdf")));
-  ASSERT_EQ(1u, words.size());
-  EXPECT_EQ(QStringLiteral("saved"), words[0].text);
+  printer.SetPdfFile(good);
+  StartDocument(printer, 10);
+  ASSERT_TRUE(printer.PrintLine({{27, "kept"}}).ok());
+  const PrintStatus saved = printer.EndDocument();
+  ASSERT_TRUE(saved.ok()) << saved.reason;
+  EXPECT_EQ(QDir::toNativeSeparators(good).toStdString(), saved.file);
+  EXPECT_EQ(1, saved.pages);
+  const std::vector<PdfWord> words = ReadWords(good);
+  ASSERT_EQ(2u, words.size());  // the line and the footer's first word
+  EXPECT_EQ(QStringLiteral("kept"), words[0].text);
+  EXPECT_FALSE(QFile::exists(unwritable));
 }
 
-// Hands the report's printer operations to a ReportPrinter; the report needs nothing else.
-class PrinterHost : public CalcHost {
- public:
-  explicit PrinterHost(ReportPrinter& printer) : printer_(printer) {}
-
-  std::optional<std::string> InputBox(const std::string& prompt) override {
-    ADD_FAILURE() << "the report asked: " << prompt;
-    return std::nullopt;
+TEST_F(ReportPrinterTest, AFolderWithoutWritePermissionLeavesTheOldFileUntouched) {
+  const QString folder = dir_.filePath(QStringLiteral("locked"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  const QString path = QDir(folder).filePath(QStringLiteral("report.pdf"));
+  {
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old report");
   }
-  void SetText(TextField, const std::string& text) override {
-    ADD_FAILURE() << "the report wrote a field: " << text;
+  const bool root = geteuid() == 0;
+  // Root may write into any folder; a path whose folder is a plain file fails for everyone.
+  const QString target = root ? QDir(path).filePath(QStringLiteral("x.pdf")) : path;
+  if (!root) {
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
   }
-  std::string GetText(TextField) override { return {}; }
-  void ShowMessage(const std::string& text) override {
-    ADD_FAILURE() << "the report showed: " << text;
-  }
-  PrintStatus SetPrintPosition(float across, float down) override {
-    return printer_.SetPrintPosition(across, down);
-  }
-  PrintStatus SetPrintFontName(const std::string& name) override {
-    return printer_.SetPrintFontName(name);
-  }
-  PrintStatus SetPrintFontSize(float points) override { return printer_.SetPrintFontSize(points); }
-  PrintStatus PrintLine(const std::vector<PrintText>& texts) override {
-    return printer_.PrintLine(texts);
-  }
-  PrintStatus EndDocument() override { return printer_.EndDocument(); }
-  void End() override { ADD_FAILURE() << "the report ended the program"; }
-
- private:
-  ReportPrinter& printer_;
-};
+  ReportPrinter printer;
+  printer.SetPdfFile(target);
+  const PrintStatus status = printer.SetPrintPosition(1500, 1000);
+  EXPECT_EQ(PrintStatus::Failed, status.kind);
+  printer.AbandonDocument();
+  QFile::setPermissions(folder,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  QFile old(path);
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QByteArray("old report"), old.readAll());
+  EXPECT_EQ(QStringList{QStringLiteral("report.pdf")}, QDir(folder).entryList(QDir::Files));
+}
 
 TEST_F(ReportPrinterTest, PrintsAReportWithItsTextsAtTheirColumns) {
   CalcRecord record;
@@ -489,8 +351,7 @@ TEST_F(ReportPrinterTest, PrintsAReportWithItsTextsAtTheirColumns) {
   record.RightSlopes = {0, 3.1f, -0.5f, 0};
   ReportPrinter printer;
   printer.SetPdfFile(Pdf());
-  PrinterHost host(printer);
-  ASSERT_TRUE(PrintReport(record, host).ok());
+  ASSERT_TRUE(PrintReport(record, printer).ok());
 
   // Each printed line's words, with the column each starts at: a Latin letter, a digit or a
   // blank is one column wide, a Chinese character two. Line 0 is 12 points, the rest 10.
@@ -533,13 +394,3 @@ TEST_F(ReportPrinterTest, PrintsAReportWithItsTextsAtTheirColumns) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Before QApplication: test discovery runs this binary too, with no display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QApplication app(argc, argv);
-  testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
