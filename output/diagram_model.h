@@ -37,7 +37,8 @@ struct DiagramSteepest {
   bool operator==(const DiagramSteepest&) const = default;
 };
 
-// One carriageway edge: its legend, its curve by increasing station, its zeros, its steepest part.
+// One carriageway edge: its legend, its curve by increasing station, its zeros, where it is
+// steepest.
 struct DiagramEdge {
   std::string legend;
   std::vector<DiagramSample> samples;

@@ -22,7 +22,7 @@ std::string Shortest(Number value) {
   return ec == std::errc() ? std::string(buffer, end) : "?";
 }
 
-// One line per part of the diagram, tab-separated:
+// The diagram as lines of tab-separated fields:
 //   DIAGRAM station_min station_max slope_min slope_max (or DIAGRAM none, and nothing more) |
 //   EDGE L|R station slope | SECTION i station left right | SHOWN i | ZERO L|R station |
 //   STEEPEST L|R station rate | TICK X station label | TICK Y slope label
