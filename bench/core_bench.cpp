@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/calculate_command.h"
+#include "bench/largest_run.h"
 #include "calc/section_slopes.h"
 #include "calc/section_stationing.h"
 #include "entry/number_text.h"
@@ -14,26 +15,6 @@
 #include "tools/script_host.h"
 
 namespace {
-
-// The largest run: K1 0, K2 655320, KI 0, DL 20 make SectionCount 32766, so 32,767 sections.
-// Every value is confirmed with Enter, and the output answer selects no output.
-std::vector<ScriptHost::Reply> LargestRunReplies() {
-  std::vector<ScriptHost::Reply> replies;
-  for (const char* value : {"1", "1", "0", "2", "655320", "6", "0", "Y", "20"}) {
-    replies.emplace_back(value);
-    replies.emplace_back("");
-  }
-  replies.emplace_back("");
-  return replies;
-}
-
-CalcRecord LargestRun() {
-  ScriptHost host(LargestRunReplies());
-  host.keep_log = false;
-  CalcRecord record;
-  RunCalculateCommand(record, host);
-  return record;
-}
 
 void BM_ComputeSectionSlopes(benchmark::State& state) {
   double kp = 12345.678;
