@@ -1,12 +1,30 @@
 // Replays Calculate and Print clicks with replies from standard input and writes every event.
-//   calc_replay CLICK...   CLICK: calculate | print
+//   calc_replay CLICK...   CLICK: calculate | print | table | csv
 // One reply per input line; an empty line is the empty reply, a line of only ESC (0x1B) is
 // Cancel. Exit status 3 when the replies run out while a prompt waits, 2 on a bad argument.
+// `table` writes the clipboard text of the record as it stands, a TABLE line for each of its
+// lines; `csv` a CSV line for each line of its CSV file, without byte-order mark and CR; either
+// writes "none" before any calculation.
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "app/calculate_command.h"
+#include "output/section_table.h"
 #include "tools/script_host.h"
+
+namespace {
+
+void WriteLines(const char* tag, const std::vector<std::string>& lines) {
+  if (lines.empty()) {
+    std::cout << tag << "\tnone\n";
+  }
+  for (const std::string& line : lines) {
+    std::cout << tag << '\t' << line << '\n';
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   ScriptHost host;
@@ -24,8 +42,15 @@ int main(int argc, char** argv) {
       RunCalculateCommand(record, host);
     } else if (click == "print") {
       RunPrintCommand(record, host);
+    } else if (click == "table") {
+      WriteLines("TABLE", TabSeparatedLines(SectionTable(record)));
+      continue;
+    } else if (click == "csv") {
+      WriteLines("CSV", CsvLines(SectionTable(record)));
+      continue;
     } else {
-      std::cerr << "calc_replay: unknown click '" << click << "' (calculate or print)\n";
+      std::cerr << "calc_replay: unknown click '" << click
+                << "' (calculate, print, table or csv)\n";
       return 2;
     }
     for (const std::string& event : host.log) {
