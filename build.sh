@@ -5,10 +5,14 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-run_packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-arphic-uming fonts-dejavu-core
-  libgl-dev)
+# qt6-svg-dev: the window's icon and the diagram as SVG; libcups2-dev: printing through the
+# print service; the Song face with a real bold (Noto Serif CJK) for the window, the report's
+# half-em Song face (UMing), the narrow sans face for the fields.
+run_packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libxcb1-dev libgl-dev
+  libcups2 libcups2-dev fonts-arphic-uming fonts-noto-cjk fonts-liberation fonts-dejavu-core)
+# cups-daemon and cups-client: the tests' own print service (tests/print_service/cupsd.sh).
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth clang
-  libclang-rt-14-dev locales)
+  libclang-rt-14-dev locales cups-daemon cups-client)
 
 install_missing() {
   local missing=()
@@ -57,6 +61,8 @@ case "${1:-}" in
     cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build-fuzz -j "$(nproc)"
     configure_and_build build -DFUZZ_BUILD_DIR="$PWD/build-fuzz"
+    # ctest stops the print service itself; this stops it too if ctest is interrupted.
+    trap 'tests/print_service/cupsd.sh stop build/print-service' EXIT
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
     configure_and_build build-asan -DWITH_QT=OFF -DWITH_BENCHMARKS=OFF \
       "-DCMAKE_CXX_FLAGS=$sanitizer_flags" "-DCMAKE_EXE_LINKER_FLAGS=$sanitizer_flags"

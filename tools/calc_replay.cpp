@@ -1,8 +1,11 @@
 // Replays Calculate and Print clicks with replies from standard input and writes every event.
-//   calc_replay CLICK...   CLICK: calculate | print | diagram
-// diagram writes the diagram of the record as it stands (see DiagramLines).
+//   calc_replay CLICK...   CLICK: calculate | print | diagram | table | csv
 // One reply per input line; an empty line is the empty reply, a line of only ESC (0x1B) is
 // Cancel. Exit status 3 when the replies run out while a prompt waits, 2 on a bad argument.
+// `diagram` writes the diagram of the record as it stands (see DiagramLines); `table` the
+// clipboard text of the record, a TABLE line for each of its lines; `csv` a CSV line for each
+// line of its CSV file, without byte-order mark and CR; each writes "none" before any
+// calculation.
 #include <charconv>
 #include <iostream>
 #include <string>
@@ -10,6 +13,7 @@
 
 #include "app/calculate_command.h"
 #include "output/diagram_model.h"
+#include "output/section_table.h"
 #include "tools/script_host.h"
 
 namespace {
@@ -66,6 +70,15 @@ std::vector<std::string> DiagramLines(const DiagramModel& model) {
   return lines;
 }
 
+void WriteLines(const char* tag, const std::vector<std::string>& lines) {
+  if (lines.empty()) {
+    std::cout << tag << "\tnone\n";
+  }
+  for (const std::string& line : lines) {
+    std::cout << tag << '\t' << line << '\n';
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,8 +102,15 @@ int main(int argc, char** argv) {
         std::cout << line << '\n';
       }
       continue;
+    } else if (click == "table") {
+      WriteLines("TABLE", TabSeparatedLines(SectionTable(record)));
+      continue;
+    } else if (click == "csv") {
+      WriteLines("CSV", CsvLines(SectionTable(record)));
+      continue;
     } else {
-      std::cerr << "calc_replay: unknown click '" << click << "' (calculate, print or diagram)\n";
+      std::cerr << "calc_replay: unknown click '" << click
+                << "' (calculate, print, diagram, table or csv)\n";
       return 2;
     }
     for (const std::string& event : host.log) {

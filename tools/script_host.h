@@ -42,7 +42,6 @@ class ScriptHost : public CalcHost {
   int failing_print_operation = -1;
   PrintStatus failure = {PrintStatus::Failed, "打印机缺纸"};
   int print_operations = 0;
-  int shown_section = 0;  // the section the diagram shows (1-based; 0: none)
 
   std::optional<std::string> InputBox(const Prompt& prompt) override;
   void SetText(TextField field, const std::string& text) override;

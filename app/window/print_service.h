@@ -1,24 +1,30 @@
-// The system's print service (CUPS): the default printer's state, and submitting a PDF to it.
+// The print service through libcups: the default printer's state, and PDF jobs sent to it.
 #pragma once
 
 #include <string>
 
-// The default printer as the print service sees it now.
+// The default destination as the print service reports it at the time of the call.
 struct PrinterCheck {
-  bool found = false;  // false also when no print service answers
-  std::string name;
-  bool stopped = false;
-  bool accepting = false;
-  std::string state_reason;
-};
-
-PrinterCheck CheckDefaultPrinter();
-
-// The job number the print service gave the file, or 0 with its error text.
-struct SubmitResult {
-  int job = 0;
+  bool found = false;        // the service named a default destination
+  std::string name;          // its queue name
+  bool stopped = false;      // printer-state is stopped (5)
+  bool accepting = false;    // printer-is-accepting-jobs
+  std::string state_reason;  // printer-state-reasons as the service lists them, e.g. "paused"
+  // When no default was found: the service's reason (unreachable, no destinations), if it gave
+  // one. Empty when found.
   std::string error;
 };
 
+// Asks the print service (CUPS_SERVER, or the client configuration) afresh for its default
+// destination and that destination's state.
+PrinterCheck CheckDefaultPrinter();
+
+// A submitted job, or why there is none.
+struct SubmitResult {
+  int job = 0;        // the job id; 0 when no job was submitted
+  std::string error;  // the service's reason when job is 0
+};
+
+// Submits the file at `path` to the queue `printer` as one PDF job named `title`.
 SubmitResult SubmitPdf(const std::string& printer, const std::string& path,
                        const std::string& title);

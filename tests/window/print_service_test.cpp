@@ -1,0 +1,206 @@
+// The print service layer against the tests' private CUPS server and its queue PDF.
+#include "app/window/print_service.h"
+
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Where the queue PDF writes each job (see tests/print_service/cupsd.sh).
+const fs::path kOutput = fs::path(PRINT_SERVICE_DIR) / "out" / "PDF.pdf";
+
+// A one-page A4 PDF with a correct cross-reference table.
+std::string OnePagePdf() {
+  const char* objects[] = {
+      "<< /Type /Catalog /Pages 2 0 R >>",
+      "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+      "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 4 0 R >>",
+      "<< /Length 24 >>\nstream\n0 0 m 595 842 l S\n\nendstream",
+  };
+  std::string pdf = "%PDF-1.4\n";
+  std::string xref = "xref\n0 5\n0000000000 65535 f \n";
+  int number = 1;
+  for (const char* object : objects) {
+    char entry[24];
+    std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", pdf.size());
+    xref += entry;
+    pdf += std::to_string(number++) + " 0 obj\n" + object + "\nendobj\n";
+  }
+  const std::size_t start = pdf.size();
+  return pdf + xref + "trailer\n<< /Size 5 /Root 1 0 R >>\nstartxref\n" + std::to_string(start) +
+         "\n%%EOF\n";
+}
+
+std::string FileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Standard output of a shell command, and its exit status.
+struct CommandResult {
+  int status = -1;
+  std::string output;
+};
+
+CommandResult RunCommand(const std::string& command) {
+  CommandResult result;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (!pipe) {
+    return result;
+  }
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, pipe)) {
+    result.output += buffer;
+  }
+  result.status = pclose(pipe);
+  return result;
+}
+
+// The value of a "Name:   value" line in pdfinfo's output; empty when there is none.
+std::string InfoField(const std::string& info, const std::string& name) {
+  const std::string label = "\n" + name + ":";
+  const std::size_t at = ("\n" + info).find(label);
+  if (at == std::string::npos) {
+    return "";
+  }
+  const std::size_t value = info.find_first_not_of(' ', at + label.size() - 1);
+  const std::size_t end = info.find('\n', value);
+  return info.substr(value, end == std::string::npos ? std::string::npos : end - value);
+}
+
+// Every job the queue has, finished or not.
+int JobCount() {
+  cups_job_t* jobs = nullptr;
+  const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "PDF", 0, CUPS_WHICHJOBS_ALL);
+  cupsFreeJobs(count, jobs);
+  return count;
+}
+
+// The state of job `id`, asked until it is finished or 20 s have passed.
+ipp_jstate_t FinalJobState(int id) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  ipp_jstate_t state = IPP_JSTATE_PENDING;
+  while (std::chrono::steady_clock::now() < deadline) {
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "PDF", 0, CUPS_WHICHJOBS_ALL);
+    for (int i = 0; i < count; ++i) {
+      if (jobs[i].id == id) {
+        state = jobs[i].state;
+      }
+    }
+    cupsFreeJobs(count, jobs);
+    if (state >= IPP_JSTATE_CANCELED) {
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return state;
+}
+
+class PrintService : public testing::Test {
+ protected:
+  void SetUp() override {
+    // The default must be the server's own, not one named by the person running the tests.
+    unsetenv("LPDEST");
+    unsetenv("PRINTER");
+    const char* server = std::getenv("CUPS_SERVER");
+    ASSERT_NE(nullptr, server) << "CUPS_SERVER is not set; run through ctest, whose fixture "
+                                  "print_service starts the tests' own server";
+    server_ = server;
+    const PrinterCheck check = CheckDefaultPrinter();
+    ASSERT_TRUE(check.found) << "the print service at " << server_
+                             << " did not answer with a default printer: " << check.error
+                             << " (see " << PRINT_SERVICE_DIR << "/log/error_log)";
+    pdf_ = fs::path(testing::TempDir()) / "print_service_test.pdf";
+    std::ofstream(pdf_, std::ios::binary) << OnePagePdf();
+    reached_ = true;
+  }
+
+  // The queue accepts and prints again, whatever a test did to it.
+  void TearDown() override {
+    if (reached_) {
+      Admin(CUPSACCEPT);
+      Admin(CUPSENABLE);
+    }
+  }
+
+  void Admin(const char* tool) {
+    const CommandResult result = RunCommand(std::string(tool) + " -h " + server_ + " PDF");
+    EXPECT_EQ(0, result.status) << tool << ": " << result.output;
+  }
+
+  std::string server_;
+  bool reached_ = false;  // the service answered, so the queue can be restored
+  fs::path pdf_;
+};
+
+TEST_F(PrintService, DefaultPrinterIsTheIdleAcceptingQueuePdf) {
+  const PrinterCheck check = CheckDefaultPrinter();
+  EXPECT_EQ("PDF", check.name);
+  EXPECT_TRUE(check.accepting);
+  EXPECT_FALSE(check.stopped);
+  EXPECT_EQ("none", check.state_reason);
+  EXPECT_EQ("", check.error);
+}
+
+TEST_F(PrintService, SubmittedPdfReachesTheQueuesFileUnchanged) {
+  fs::remove(kOutput);
+  const SubmitResult submitted = SubmitPdf("PDF", pdf_.string(), "超高渐变段横坡计算");
+  ASSERT_NE(0, submitted.job) << submitted.error;
+  EXPECT_EQ("", submitted.error);
+  ASSERT_EQ(IPP_JSTATE_COMPLETED, FinalJobState(submitted.job));
+  const std::string written = FileBytes(kOutput);
+  EXPECT_EQ("%PDF", written.substr(0, 4));
+  EXPECT_EQ(FileBytes(pdf_), written);
+  const CommandResult info = RunCommand("pdfinfo " + kOutput.string());
+  EXPECT_EQ(0, info.status) << info.output;
+  EXPECT_EQ("1", InfoField(info.output, "Pages")) << info.output;
+}
+
+TEST_F(PrintService, RejectingQueueIsReportedAndAddsNoJob) {
+  Admin(CUPSREJECT);
+  const PrinterCheck check = CheckDefaultPrinter();
+  EXPECT_EQ("PDF", check.name);
+  EXPECT_FALSE(check.accepting);
+  EXPECT_FALSE(check.stopped);
+  const int jobs_before = JobCount();
+  const SubmitResult submitted = SubmitPdf("PDF", pdf_.string(), "rejected");
+  EXPECT_EQ(0, submitted.job);
+  EXPECT_NE("", submitted.error);
+  EXPECT_EQ(jobs_before, JobCount());
+}
+
+TEST_F(PrintService, DisabledQueueIsReportedStoppedAndStillAccepting) {
+  Admin(CUPSDISABLE);
+  const PrinterCheck check = CheckDefaultPrinter();
+  EXPECT_EQ("PDF", check.name);
+  EXPECT_TRUE(check.stopped);
+  EXPECT_TRUE(check.accepting);
+  EXPECT_EQ("paused", check.state_reason);
+}
+
+TEST_F(PrintService, MissingFileIsRefusedWithAReason) {
+  const SubmitResult submitted =
+      SubmitPdf("PDF", (fs::path(testing::TempDir()) / "no such file.pdf").string(), "missing");
+  EXPECT_EQ(0, submitted.job);
+  EXPECT_NE("", submitted.error);
+}
+
+TEST_F(PrintService, UnknownQueueIsRefusedWithAReason) {
+  const SubmitResult submitted = SubmitPdf("NoSuchQueue", pdf_.string(), "unknown");
+  EXPECT_EQ(0, submitted.job);
+  EXPECT_NE("", submitted.error);
+}
+
+}  // namespace
