@@ -28,4 +28,8 @@ std::string PrintedNote(const PrintStatus& printed) {
          "，" + pages;
 }
 
+std::string DiagramSavedNote(const std::string& path) {
+  return "示意图已保存为 " + path;
+}
+
 }  // namespace message

@@ -24,4 +24,7 @@ std::string FileNotWritten(const std::string& path, const std::string& system_er
 // "计算书已保存为 /home/…/超高渐变段横坡计算书.pdf（共 8 页）".
 std::string PrintedNote(const PrintStatus& printed);
 
+// The note after the diagram was saved: "示意图已保存为 /home/…/超高渐变段横坡示意图.png".
+std::string DiagramSavedNote(const std::string& path);
+
 }  // namespace message

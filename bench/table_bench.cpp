@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/calculate_command.h"
-#include "app/window/heap_tuning.h"
 #include "output/section_table.h"
 #include "tools/script_host.h"
 
@@ -66,7 +65,6 @@ BENCHMARK(BM_LargestRunCsvFileBytes)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  KeepLargeBlocksInTheHeap();  // as the program does
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
     return 1;

@@ -32,11 +32,15 @@ class LostWindowWatch : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == dialog_ && event->type() == QEvent::Show) {
+      closing_ = false;
       WatchSurface();
       poll_.start();
     } else if (watched == dialog_ && event->type() == QEvent::Hide) {
       poll_.stop();
-    } else if (event->type() == QEvent::PlatformSurface &&
+    } else if (watched == surface_ && event->type() == QEvent::Close) {
+      // An answered dialog closes its window, and closing destroys it: that is no loss.
+      closing_ = true;
+    } else if (event->type() == QEvent::PlatformSurface && !closing_ &&
                static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
                    QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed) {
       // Queued: the dialog must not be hidden while its window is half destroyed.
@@ -58,14 +62,14 @@ class LostWindowWatch : public QObject {
     poll_.stop();
     // The dialog cannot be shown again on a window that is gone; its owner makes a new one.
     dialog_->setProperty(kWindowLost, true);
-    if (dialog_->isVisible()) {
-      dialog_->reject();
-    }
+    // Rejected even when Qt already counts the dialog hidden, so that its waiting ends.
+    dialog_->reject();
   }
 
   QDialog* dialog_;
   QWindow* surface_ = nullptr;
   QTimer poll_;
+  bool closing_ = false;
 };
 
 }  // namespace

@@ -1,7 +1,11 @@
 // The program's one window: the panel of labelled fields and the Calculate, Exit and Print buttons.
 #include "app/window/main_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <functional>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +15,9 @@
 #include <QStyleFactory>
 
 #include "app/calculate_command.h"
+#include "app/window/diagram_view.h"
+#include "app/window/export_actions.h"
+#include "output/diagram_model.h"
 
 namespace {
 
@@ -107,6 +114,8 @@ constexpr int kLayoutRight = 10320;
 constexpr int kLayoutBottom = 9735;
 constexpr int kFrameMargin = 120;
 
+// The diagram band above the panel.
+constexpr Rect kDiagram = {240, 120, 10320 - 240, 4320 - 120};
 // The note line, just above the panel's top edge.
 constexpr Rect kNoteLine = {240, 4395, 10320 - 240, 240};
 // Where prompts stand: value prompts with their bottom edge above the panel's top (4680), key
@@ -147,6 +156,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   createLabels();
   createFields();
   createButtons();
+  createDiagram();
   createNoteLine();
   setFocusOrder();
   setWindowIcon(QIcon(QStringLiteral(":/superelevation.svg")));
@@ -158,6 +168,11 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   parts.prompt_bottom = Px(kPromptBottom);
   parts.key_prompt_place = QPoint(Px(kKeyPromptLeft), Px(kKeyPromptTop));
   host_ = std::make_unique<QtHost>(parts);
+  host_->setCalculationShown([this](const CalcRecord& record, int shown) {
+    diagram_->setModel(BuildDiagram(record, shown));
+    diagram_->repaint();
+  });
+  createMenu();
 
   const QSize least(Px(kLayoutRight + kFrameMargin), Px(kLayoutBottom + kFrameMargin));
   setMinimumSize(least);
@@ -236,6 +251,57 @@ void MainWindow::createNoteLine() {
   note_->setFocusPolicy(Qt::NoFocus);
   note_->setTextFormat(Qt::PlainText);
   note_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void MainWindow::createDiagram() {
+  diagram_ = new DiagramView(this);
+  diagram_->setObjectName("Diagram");
+  diagram_->setGeometry(kDiagram.pixels());
+  diagram_->setModel(BuildDiagram(record_, 0));
+}
+
+void MainWindow::createMenu() {
+  struct Item {
+    const char* caption;
+    std::function<void()> run;
+  };
+  const Item items[] = {
+      {"复制计算表", [this] { CopyTable(record_, *host_); }},
+      {"导出计算表为 CSV 文件…", [this] { ExportCsv(record_, *host_); }},
+      {"保存计算书为 PDF 文件…", [this] { SaveReportAsPdf(record_, *host_); }},
+      {"打印预览…", [this] { PreviewReport(record_, *host_, this, [this] { printClicked(); }); }},
+      {"保存示意图为图片…", [this] { SaveDiagram(diagram_->model(), diagram_->size(), *host_); }},
+  };
+  for (const Item& item : items) {
+    auto* action = new QAction(QString::fromUtf8(item.caption), this);
+    connect(action, &QAction::triggered, this, item.run);
+    menuActions_.push_back(action);
+  }
+  // Wherever the focus is; Ctrl+C in a field still copies the field's text.
+  menuActions_[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  menuActions_[0]->setShortcutContext(Qt::WindowShortcut);
+  addAction(menuActions_[0]);
+  // The menu key opens this menu, not a field's own.
+  auto* menuKey = new QAction(this);
+  menuKey->setShortcut(QKeySequence(Qt::Key_Menu));
+  menuKey->setShortcutContext(Qt::WindowShortcut);
+  connect(menuKey, &QAction::triggered, this,
+          [this] { showMenu(diagram_->mapToGlobal(diagram_->rect().center())); });
+  addAction(menuKey);
+}
+
+void MainWindow::showMenu(const QPoint& global_position) {
+  QMenu menu(this);
+  for (QAction* action : menuActions_) {
+    // Nothing to take away before the first calculation.
+    action->setEnabled(record_.ComputedSections > 0);
+    menu.addAction(action);
+  }
+  menu.exec(global_position);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+  showMenu(event->globalPos());
 }
 
 void MainWindow::setFocusOrder() {

@@ -4,10 +4,13 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "app/calc_record.h"
 #include "app/window/qt_host.h"
 
+class DiagramView;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,6 +30,7 @@ class MainWindow : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private slots:
   void calculateClicked();
@@ -38,11 +42,16 @@ class MainWindow : public QWidget {
   void createFields();
   void createButtons();
   void createNoteLine();
+  void createDiagram();
+  void createMenu();
+  void showMenu(const QPoint& global_position);
   void setFocusOrder();
 
   CalcRecord record_;
   std::array<QLineEdit*, kFieldCount> fields_{};
   QLabel* note_ = nullptr;
+  DiagramView* diagram_ = nullptr;
+  std::vector<QAction*> menuActions_;
   std::array<QPushButton*, 3> buttons_{};
   std::unique_ptr<QStyle> buttonStyle_;
   std::unique_ptr<QtHost> host_;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QWindow>
+#include <algorithm>
 
 #include "app/window/input_dialog.h"
 #include "app/window/lost_window_watch.h"
@@ -85,9 +87,19 @@ int QtHost::Run(QDialog& dialog) {
   }
   const PromptGuard guard(&dialog);
   open_ = &dialog;
-  const int result = dialog.exec();
+  // A loop of its own rather than exec(): it ends on the dialog's finished signal, which a
+  // dialog whose window was lost still sends, and on the program's end.
+  QEventLoop loop;
+  const QMetaObject::Connection finished =
+      QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  dialog.setResult(QDialog::Rejected);
+  dialog.show();
+  dialog.activateWindow();
+  loop.exec(QEventLoop::DialogExec);
+  QObject::disconnect(finished);
+  dialog.hide();
   open_ = nullptr;
-  return result;
+  return dialog.result();
 }
 
 void QtHost::PlaceAbovePanel(QWidget& dialog) {
@@ -184,12 +196,16 @@ std::optional<QString> QtHost::AskForSaveFile(const QString& title, const QStrin
   if (path.isEmpty()) {
     return std::nullopt;
   }
-  // "PDF 文件 (*.pdf)": the suffix of the chosen type, when the name has none of it.
-  const int star = filter.indexOf(QStringLiteral("*."));
-  const QString suffix =
-      star < 0 ? QString() : filter.mid(star + 1).section(QLatin1Char(')'), 0, 0);
-  if (!suffix.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive)) {
-    path += suffix;
+  // "PDF 文件 (*.pdf)": a name without the suffix of any offered type gets the chosen one's.
+  const auto suffix_of = [](const QString& type) {
+    const int star = type.indexOf(QStringLiteral("*."));
+    return star < 0 ? QString() : type.mid(star + 1).section(QLatin1Char(')'), 0, 0);
+  };
+  const bool has_suffix = std::any_of(filters.begin(), filters.end(), [&](const QString& type) {
+    return !suffix_of(type).isEmpty() && path.endsWith(suffix_of(type), Qt::CaseInsensitive);
+  });
+  if (!has_suffix) {
+    path += suffix_of(filter);
   }
   if (chosen_filter != nullptr) {
     *chosen_filter = filter;

@@ -41,17 +41,21 @@ QString FamilyFor(const std::string& name) {
   return QString::fromStdString(name);
 }
 
-QPageLayout A4Layout() {
+}  // namespace
+
+QPageLayout ReportPageLayout() {
   return QPageLayout(
       QPageSize(QPageSize::A4), QPageLayout::Portrait,
       QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
       QPageLayout::Millimeter);
 }
 
+namespace {
+
 std::unique_ptr<QPdfWriter> NewWriter(QIODevice* device) {
   auto writer = std::make_unique<QPdfWriter>(device);
   writer->setResolution(kResolution);
-  writer->setPageLayout(A4Layout());
+  writer->setPageLayout(ReportPageLayout());
   writer->setTitle(kDocumentName);
   writer->setCreator(kDocumentName);
   return writer;
@@ -372,7 +376,7 @@ PrintStatus ReportPrinter::EnsureDocument() {
   if (!s.metrics_device) {
     s.metrics_device = NewWriter(&s.metrics_buffer);
   }
-  s.document->paint_rect = A4Layout().paintRectPixels(kResolution);
+  s.document->paint_rect = ReportPageLayout().paintRectPixels(kResolution);
   s.document->pages.emplace_back();
   s.start_across = s.start_down = s.line_top = 0;
   s.page_has_text = false;

@@ -11,6 +11,7 @@
 
 #include "app/printer.h"
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -54,6 +55,9 @@ class ReportPrinter : public virtual Printer {
   PdfFileQuestion ask_for_pdf_;
   std::unique_ptr<State> state_;
 };
+
+// The report's page: A4 portrait with 10 mm margins.
+QPageLayout ReportPageLayout();
 
 // The document's page count.
 int PageCount(const ReportDocument& document);

@@ -16,29 +16,37 @@
 
 namespace {
 
-// Marks a dialog already answered while it closes; the program shows the same dialog again for
-// its next prompt, so the mark goes once the dialog is hidden.
+// Marks a dialog already answered while it closes; the mark goes when it is shown again.
 constexpr char kAnswered[] = "answeredByScript";
+
+class ShowWatch : public QObject {
+ public:
+  ShowWatch() { qApp->installEventFilter(this); }
+  ~ShowWatch() override { qApp->removeEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && qobject_cast<QDialog*>(watched) != nullptr)
+      watched->setProperty(kAnswered, false);
+    return false;
+  }
+};
 
 // The dialog on screen that has not been answered yet: the program's prompts are not modal to
 // Qt (closing the window must reach it), so they are looked for among the top-level widgets.
 QDialog* OpenDialog() {
-  QDialog* open = nullptr;
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     auto* dialog = qobject_cast<QDialog*>(widget);
-    if (dialog == nullptr)
-      continue;
-    if (!dialog->isVisible())
-      dialog->setProperty(kAnswered, false);
-    else if (!dialog->property(kAnswered).toBool())
-      open = dialog;
+    if (dialog != nullptr && dialog->isVisible() && !dialog->property(kAnswered).toBool())
+      return dialog;
   }
-  return open;
+  return nullptr;
 }
 
 }  // namespace
 
-DialogScript::DialogScript(std::vector<Reply> replies) : replies_(std::move(replies)) {
+DialogScript::DialogScript(std::vector<Reply> replies)
+    : replies_(std::move(replies)), showWatch_(std::make_unique<ShowWatch>()) {
   // The dialogs run their own event loops, which keep this timer going.
   QObject::connect(&timer_, &QTimer::timeout, [this] { answerOpenDialog(); });
   timer_.start(1);

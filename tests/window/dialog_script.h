@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -45,4 +46,7 @@ class DialogScript {
   QStringList messages_;
   std::function<void(QWidget*)> dialogHook_;
   QTimer timer_;
+  // Forgets that a dialog was answered whenever it is shown again: the program shows the same
+  // dialog for each of its prompts.
+  std::unique_ptr<QObject> showWatch_;
 };

@@ -129,8 +129,9 @@ TEST(QtHost, EveryPromptOfTheDialogueFitsOnTwoLines) {
     EXPECT_LE(dialog->width(), window.widget().width());
   });
   for (const std::string& text : texts) {
-    window.host().InputBox(Prompt(text, "title"));
+    EXPECT_EQ("", window.host().InputBox(Prompt(text, "title"))) << text;
   }
+  EXPECT_EQ(static_cast<int>(texts.size()), script.prompts().size());
   EXPECT_TRUE(script.allRepliesUsed());
 }
 
@@ -254,6 +255,9 @@ TEST(QtHost, EndWhileAPromptWaitsAnswersItAndEveryLaterOneAtOnce) {
   window.host().ShowMessage("no box");
   counter.stop();
   EXPECT_EQ(0, later_prompts);
+  // End left every event loop; one run to its end lets the next test's loops run again.
+  QTimer::singleShot(0, [] { QApplication::exit(0); });
+  QApplication::exec();
 }
 
 const QString kPdfQuestion = QStringLiteral("未找到打印机，是否将计算书保存为 PDF 文件？");

@@ -148,6 +148,20 @@ PdfWord Word(const std::vector<PdfWord>& words, const QString& text) {
   return found.front();
 }
 
+// The words pdftotext reads from a page's footer, "第 2 页  共 8 页".
+QStringList FooterWords(int page, int pages) {
+  return {QStringLiteral("第"), QString::number(page), QStringLiteral("页"), QStringLiteral("共"),
+          QString::number(pages), QStringLiteral("页")};
+}
+
+QStringList TextsFrom(const std::vector<PdfWord>& words, size_t first) {
+  QStringList texts;
+  for (size_t i = first; i < words.size(); ++i) {
+    texts << words[i].text;
+  }
+  return texts;
+}
+
 // Sets up a document as the report does: 1500/1000 twips, 宋体 at the given size.
 void StartDocument(ReportPrinter& printer, float points) {
   ASSERT_TRUE(printer.SetPrintPosition(1500, 1000).ok());
@@ -303,8 +317,9 @@ TEST_F(ReportPrinterTest, FailsOnAnUnwritablePdfAndStartsAfreshAfterwards) {
   EXPECT_EQ(QDir::toNativeSeparators(good).toStdString(), saved.file);
   EXPECT_EQ(1, saved.pages);
   const std::vector<PdfWord> words = ReadWords(good);
-  ASSERT_EQ(2u, words.size());  // the line and the footer's first word
+  ASSERT_FALSE(words.empty());
   EXPECT_EQ(QStringLiteral("kept"), words[0].text);
+  EXPECT_EQ(FooterWords(1, 1), TextsFrom(words, 1));
   EXPECT_FALSE(QFile::exists(unwritable));
 }
 
@@ -390,7 +405,81 @@ TEST_F(ReportPrinterTest, PrintsAReportWithItsTextsAtTheirColumns) {
       EXPECT_EQ(1, word.page);
     }
   }
-  EXPECT_EQ(next, words.size());
+  // Then only the footer, below the printable area.
+  EXPECT_EQ(FooterWords(1, 1), TextsFrom(words, next));
+  EXPECT_GT(words.back().top, 841.89 - kMargin);
+}
+
+// A report long enough for several pages: each continued page starts with the column headings
+// at the same places as on page 1 and an empty line, and every page has its footer.
+TEST_F(ReportPrinterTest, RepeatsTheColumnHeadingsAndNumbersEveryPage) {
+  CalcRecord record;
+  record.SectionCount = 199;
+  record.ComputedSections = 200;
+  record.K1 = 1000;
+  record.K2 = 1199;
+  record.I1 = 2;
+  record.I2 = 6;
+  record.TurnDirection = 1;
+  record.CurvePosition = 1;
+  record.Stations.assign(202, 0);
+  record.LeftSlopes.assign(202, 1.5f);
+  record.RightSlopes.assign(202, -1.5f);
+  for (int i = 1; i <= 200; ++i) {
+    record.Stations[i] = 999 + i;
+  }
+  ReportPrinter printer;
+  printer.SetPdfFile(Pdf());
+  const PrintStatus printed = PrintReport(record, printer);
+  ASSERT_TRUE(printed.ok()) << printed.reason;
+  const std::vector<PdfWord> words = ReadWords(Pdf());
+  const int pages = PageCount(words);
+  ASSERT_GE(pages, 3);
+  EXPECT_EQ(pages, printed.pages);
+
+  std::map<int, std::vector<PdfWord>> headings;  // page -> its "断面桩号" words
+  for (const PdfWord& word : words) {
+    if (word.text == QStringLiteral("断面桩号") || word.text == QStringLiteral("左侧横坡(%)") ||
+        word.text == QStringLiteral("右侧横坡(%)")) {
+      headings[word.page].push_back(word);
+    }
+  }
+  ASSERT_EQ(static_cast<size_t>(pages), headings.size());
+  const double top = kMargin + kStartDown;
+  for (int page = 2; page <= pages; ++page) {
+    SCOPED_TRACE(page);
+    ASSERT_EQ(3u, headings[page].size());
+    for (size_t i = 0; i < 3; ++i) {
+      EXPECT_NEAR(headings[1][i].x, headings[page][i].x, 0.05);
+      EXPECT_NEAR(top, headings[page][i].top, 0.3);
+    }
+    // The first row stands two lines below the headings.
+    const auto first_row = std::find_if(words.begin(), words.end(), [&](const PdfWord& w) {
+      return w.page == page && w.text.startsWith(QStringLiteral("K"));
+    });
+    ASSERT_NE(words.end(), first_row);
+    EXPECT_NEAR(top + 2 * Geometry(10).line_spacing, first_row->top, 0.3);
+  }
+  // Every row once, and each page's footer, centred.
+  for (int i = 1; i <= 200; ++i) {
+    const QString station = QStringLiteral("K1+%1.000").arg(i - 1, 3, 10, QLatin1Char('0'));
+    EXPECT_EQ(1, std::count_if(words.begin(), words.end(), [&](const PdfWord& w) {
+                return w.text == station && std::fabs(w.x - ColumnX(27, 10)) < kTolerance;
+              })) << station.toStdString();
+  }
+  for (int page = 1; page <= pages; ++page) {
+    SCOPED_TRACE(page);
+    std::vector<PdfWord> footer;
+    for (const PdfWord& word : words) {
+      if (word.page == page && word.top > 841.89 - kMargin) {
+        footer.push_back(word);
+      }
+    }
+    EXPECT_EQ(FooterWords(page, pages), TextsFrom(footer, 0));
+    ASSERT_FALSE(footer.empty());
+    const double centre = (footer.front().x + footer.back().x + 5) / 2;
+    EXPECT_NEAR(595.28 / 2, centre, 6);
+  }
 }
 
 }  // namespace
