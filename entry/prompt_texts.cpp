@@ -52,7 +52,8 @@ std::string StepTitle(const EntryPrompts& step) {
 }
 
 std::string SectionTitle(int section, int sections) {
-  return Titled("第 " + std::to_string(section) + " / " + std::to_string(sections) + " 个断面");
+  // The key prompt is small; its title is what it must say.
+  return "第 " + std::to_string(section) + " / " + std::to_string(sections) + " 个断面";
 }
 
 std::string OutputTitle() {

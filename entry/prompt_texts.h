@@ -107,7 +107,7 @@ std::vector<std::string> PromptPieces(const std::string& text);
 
 // "超高渐变段横坡计算 — 第 3 步：超高渐变段起点桩号 K1", for a step's prompts.
 std::string StepTitle(const EntryPrompts& step);
-// "超高渐变段横坡计算 — 第 3 / 501 个断面", for the key prompt of section `section`.
+// "第 3 / 501 个断面", for the small key prompt of section `section`.
 std::string SectionTitle(int section, int sections);
 // "超高渐变段横坡计算 — 输出方式", for the output question.
 std::string OutputTitle();

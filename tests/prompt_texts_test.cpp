@@ -65,8 +65,8 @@ TEST(PromptTexts, TitlesNameTheProgramAndWhereTheUserIs) {
             prompt::StepTitle(prompt::kStartStation));
   EXPECT_EQ("超高渐变段横坡计算 — 第 8 步：计算方式", prompt::StepTitle(prompt::kMode));
   EXPECT_EQ("超高渐变段横坡计算 — 第 9 步：断面间距 DL", prompt::StepTitle(prompt::kInterval));
-  EXPECT_EQ("超高渐变段横坡计算 — 第 3 / 501 个断面", prompt::SectionTitle(3, 501));
-  EXPECT_EQ("超高渐变段横坡计算 — 第 1 / 1 个断面", prompt::SectionTitle(1, 1));
+  EXPECT_EQ("第 3 / 501 个断面", prompt::SectionTitle(3, 501));
+  EXPECT_EQ("第 1 / 1 个断面", prompt::SectionTitle(1, 1));
   EXPECT_EQ("超高渐变段横坡计算 — 输出方式", prompt::OutputTitle());
 }
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -109,6 +110,17 @@ void QtHost::PlaceAbovePanel(QWidget& dialog) {
   const QPoint local((width - size.width()) / 2,
                      std::max(0, window_.prompt_bottom - size.height() - 8));
   dialog.move(window_.window->mapToGlobal(local));
+  // Under a window manager the title bar comes on top of that; once the frame is known, the
+  // whole frame is lifted above the panel.
+  const int panel_top = window_.window->mapToGlobal(QPoint(0, window_.prompt_bottom)).y();
+  QPointer<QWidget> shown(&dialog);
+  const auto lift = [shown, panel_top] {
+    if (shown && shown->isVisible() && shown->frameGeometry().bottom() >= panel_top) {
+      shown->move(shown->pos() - QPoint(0, shown->frameGeometry().bottom() - panel_top + 1));
+    }
+  };
+  QTimer::singleShot(0, &dialog, lift);
+  QTimer::singleShot(100, &dialog, lift);
 }
 
 std::optional<std::string> QtHost::InputBox(const Prompt& prompt) {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleFactory>
@@ -69,8 +70,8 @@ TEST(MainWindow, PlacesEveryControlAtItsFormPosition) {
     QWidget* control = Find<QWidget>(window, c.name);
     EXPECT_EQ(Pixels(c.left, c.top, c.width, c.height), control->geometry()) << c.name;
   }
-  EXPECT_EQ(22, window.findChildren<QLabel*>().size());
-  EXPECT_EQ(11, window.findChildren<QLineEdit*>().size());
+  EXPECT_EQ(22, window.findChildren<QLabel*>(QRegularExpression("^Label")).size());
+  EXPECT_EQ(11, window.findChildren<QLineEdit*>(QRegularExpression("^Text")).size());
   EXPECT_EQ(3, window.findChildren<QPushButton*>().size());
 }
 
@@ -126,7 +127,7 @@ TEST(MainWindow, CaptionLabelsAreSongtiNinePointBold) {
   for (const LabelCase& c : kCaptionLabels) {
     auto* label = Find<QLabel>(window, c.name);
     ExpectPlainLabel(label, c.text, c.name);
-    ExpectFont(label->font(), "宋体", 9, "AR PL UMing CN", c.name);
+    ExpectFont(label->font(), "宋体", 9, "Noto Serif CJK SC", c.name);
   }
 }
 
@@ -135,7 +136,7 @@ TEST(MainWindow, SymbolLabelsAreSansSerifEightPointBold) {
   for (const LabelCase& c : kSymbolLabels) {
     auto* label = Find<QLabel>(window, c.name);
     ExpectPlainLabel(label, c.text, c.name);
-    ExpectFont(label->font(), "MS Sans Serif", 8.25, "DejaVu Sans", c.name);
+    ExpectFont(label->font(), "MS Sans Serif", 8.25, "Liberation Sans Narrow", c.name);
   }
 }
 
@@ -151,7 +152,7 @@ TEST(MainWindow, FieldsStartEmptySingleLineFramedAndWhite) {
     EXPECT_EQ(Qt::AlignLeft, field->alignment() & Qt::AlignHorizontal_Mask) << label;
     EXPECT_EQ(QColor(Qt::white), field->palette().color(QPalette::Base)) << label;
     EXPECT_EQ(QColor(Qt::black), field->palette().color(QPalette::Text)) << label;
-    ExpectFont(field->font(), "MS Sans Serif", 8.25, "DejaVu Sans", label.c_str());
+    ExpectFont(field->font(), "MS Sans Serif", 8.25, "Liberation Sans Narrow", label.c_str());
   }
 }
 
@@ -172,7 +173,7 @@ TEST(MainWindow, ButtonsHaveTheirCaptionsAndFontAndNoneIsDefault) {
   for (const ButtonCase& c : kButtons) {
     auto* button = Find<QPushButton>(window, c.name);
     EXPECT_EQ(QString(c.text), button->text()) << c.name;
-    ExpectFont(button->font(), "宋体", 9, "AR PL UMing CN", c.name);
+    ExpectFont(button->font(), "宋体", 9, "Noto Serif CJK SC", c.name);
     EXPECT_FALSE(button->isDefault()) << c.name;
     EXPECT_FALSE(button->autoDefault()) << c.name;
   }
@@ -353,7 +354,7 @@ const std::map<QString, QString> kAfterSingleRun = {
 
 std::map<QString, QString> FieldTexts(MainWindow& window) {
   std::map<QString, QString> texts;
-  for (QLineEdit* field : window.findChildren<QLineEdit*>())
+  for (QLineEdit* field : window.findChildren<QLineEdit*>(QRegularExpression("^Text")))
     texts[field->objectName()] = field->text();
   return texts;
 }
