@@ -449,4 +449,61 @@ TEST(PrintCommand, DeclinedPrintingShowsNothing) {
   EXPECT_TRUE(LinesStartingWith(s.host, "LINE").empty());
 }
 
+// Each prompt's title says where the user is: the step and its value, the section of the
+// display, the output question.
+TEST(CalculateCommand, TitlesOfAWholeClickNameTheStepOrTheSection) {
+  Session s;
+  s.Calculate(Click({"1", "1", "100", "2", "160", "6", "100", "Y"},
+                    {"20", "0", "20", "", "N", "", "", "", ""}));
+  std::vector<std::string> expected;
+  for (const EntryPrompts* step : prompt::kSteps) {
+    const std::string title = prompt::StepTitle(*step);
+    expected.insert(expected.end(), {title, title});
+  }
+  // DL confirmed with 0, entered again and confirmed.
+  expected.insert(expected.end(), {prompt::StepTitle(prompt::kInterval),
+                                   prompt::StepTitle(prompt::kInterval), prompt::OutputTitle()});
+  for (int i = 1; i <= 4; ++i) {
+    expected.push_back(prompt::SectionTitle(i, 4));
+  }
+  EXPECT_EQ("超高渐变段横坡计算 — 第 9 步：断面间距 DL", expected[16]);
+  EXPECT_EQ("第 4 / 4 个断面", expected.back());
+  EXPECT_EQ(expected, std::vector<std::string>(s.host.titles.begin(), s.host.titles.end()));
+}
+
+// The window's diagram follows the program: the calculation once it is complete, with the
+// section the fields show as the display moves; an abandoned click leaves it as it was.
+TEST(CalculateCommand, ShowsEachCalculationAndTheSectionTheFieldsShow) {
+  Session s;
+  s.Calculate(Continuous("100", "20", {"x"}));
+  EXPECT_EQ(1, s.host.calculations_shown);
+  EXPECT_EQ(0, s.host.shown_section);  // the fields show nothing of this run
+  s.Calculate(Single("115", {"", "x"}));
+  EXPECT_EQ(1, s.host.shown_section);
+  const int shown = s.host.calculations_shown;
+  s.Calculate({"1", "", kCancel});
+  EXPECT_EQ(shown, s.host.calculations_shown);
+  EXPECT_EQ(1, s.host.shown_section);
+  s.Calculate(Continuous("100", "20", {"N", "", "", "", ""}));
+  EXPECT_EQ(4, s.host.shown_section);
+  EXPECT_EQ(shown + 5, s.host.calculations_shown);  // the run, then each of its four sections
+}
+
+// After a print the note says where the report went; the next command clears it, and a failed
+// print leaves none.
+TEST(CalculateCommand, APrintLeavesANoteUntilTheNextCommand) {
+  Session s;
+  s.Calculate(Continuous("100", "20", {"Y"}));
+  EXPECT_EQ("计算书已发送到打印机 Script（作业 1，共 1 页）", s.host.note);
+  EXPECT_EQ(1, std::count(s.host.log.begin(), s.host.log.end(),
+                          "NOTE\t计算书已发送到打印机 Script（作业 1，共 1 页）"));
+  s.Calculate({"1", "", kCancel});
+  EXPECT_EQ("", s.host.note);
+  s.host.failing_print_operation = s.host.print_operations;
+  RunPrintCommand(s.record, s.host);
+  EXPECT_EQ("", s.host.note);
+  EXPECT_EQ(1, s.host.abandoned_documents);
+  EXPECT_EQ(std::string("MESSAGE\t") + message::kPrintFailed + "打印机缺纸", s.host.log.back());
+}
+
 }  // namespace

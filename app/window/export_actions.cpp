@@ -81,9 +81,9 @@ void CopyTable(const CalcRecord& record, QtHost& host) {
 }
 
 void ExportCsv(const CalcRecord& record, QtHost& host) {
-  const std::optional<QString> path = host.AskForSaveFile(
-      QStringLiteral("导出计算表"), QStringLiteral("超高渐变段横坡计算表.csv"),
-      {QStringLiteral("CSV 文件 (*.csv)")});
+  const std::optional<QString> path =
+      host.AskForSaveFile(QStringLiteral("导出计算表"), QStringLiteral("超高渐变段横坡计算表.csv"),
+                          {QStringLiteral("CSV 文件 (*.csv)")});
   if (!path) {
     return;
   }
@@ -93,9 +93,9 @@ void ExportCsv(const CalcRecord& record, QtHost& host) {
 }
 
 void SaveReportAsPdf(CalcRecord& record, QtHost& host) {
-  const std::optional<QString> path = host.AskForSaveFile(
-      QStringLiteral("保存计算书"), QStringLiteral("超高渐变段横坡计算书.pdf"),
-      {QStringLiteral("PDF 文件 (*.pdf)")});
+  const std::optional<QString> path =
+      host.AskForSaveFile(QStringLiteral("保存计算书"), QStringLiteral("超高渐变段横坡计算书.pdf"),
+                          {QStringLiteral("PDF 文件 (*.pdf)")});
   if (!path) {
     return;
   }
@@ -121,8 +121,8 @@ void PreviewReport(CalcRecord& record, QtHost& host, QWidget* parent,
   printer.setPageLayout(ReportPageLayout());
 
   QDialog dialog(parent);
-  dialog.setWindowTitle(QStringLiteral("超高渐变段横坡计算 — 打印预览（共 %1 页）")
-                            .arg(PageCount(*document)));
+  dialog.setWindowTitle(
+      QStringLiteral("超高渐变段横坡计算 — 打印预览（共 %1 页）").arg(PageCount(*document)));
   auto* pages = new QPrintPreviewWidget(&printer, &dialog);
   QObject::connect(pages, &QPrintPreviewWidget::paintRequested, &dialog,
                    [&](QPrinter* device) { PaintDocument(*document, *device); });
@@ -147,9 +147,9 @@ void SaveDiagram(const DiagramModel& model, QSize logical_size, QtHost& host) {
   const QString png = QStringLiteral("PNG 图片 (*.png)");
   const QString svg = QStringLiteral("SVG 图片 (*.svg)");
   QString chosen;
-  const std::optional<QString> path = host.AskForSaveFile(
-      QStringLiteral("保存示意图"), QStringLiteral("超高渐变段横坡示意图.png"), {png, svg},
-      &chosen);
+  const std::optional<QString> path =
+      host.AskForSaveFile(QStringLiteral("保存示意图"), QStringLiteral("超高渐变段横坡示意图.png"),
+                          {png, svg}, &chosen);
   if (!path) {
     return;
   }

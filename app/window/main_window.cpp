@@ -4,15 +4,15 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QMenu>
-#include <functional>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <functional>
 
 #include "app/calculate_command.h"
 #include "app/window/diagram_view.h"

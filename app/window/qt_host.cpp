@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QEventLoop>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,8 @@
 // The print service layer against the tests' private CUPS server and its queue PDF.
 #include "app/window/print_service.h"
 
+#include "print_service_support.h"
+
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
@@ -14,11 +16,6 @@
 #include <thread>
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// Where the queue PDF writes each job (see tests/print_service/cupsd.sh).
-const fs::path kOutput = fs::path(PRINT_SERVICE_DIR) / "out" / "PDF.pdf";
 
 // A one-page A4 PDF with a correct cross-reference table.
 std::string OnePagePdf() {
@@ -40,72 +37,6 @@ std::string OnePagePdf() {
   const std::size_t start = pdf.size();
   return pdf + xref + "trailer\n<< /Size 5 /Root 1 0 R >>\nstartxref\n" + std::to_string(start) +
          "\n%%EOF\n";
-}
-
-std::string FileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Standard output of a shell command, and its exit status.
-struct CommandResult {
-  int status = -1;
-  std::string output;
-};
-
-CommandResult RunCommand(const std::string& command) {
-  CommandResult result;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) {
-    return result;
-  }
-  char buffer[256];
-  while (std::fgets(buffer, sizeof buffer, pipe)) {
-    result.output += buffer;
-  }
-  result.status = pclose(pipe);
-  return result;
-}
-
-// The value of a "Name:   value" line in pdfinfo's output; empty when there is none.
-std::string InfoField(const std::string& info, const std::string& name) {
-  const std::string label = "\n" + name + ":";
-  const std::size_t at = ("\n" + info).find(label);
-  if (at == std::string::npos) {
-    return "";
-  }
-  const std::size_t value = info.find_first_not_of(' ', at + label.size() - 1);
-  const std::size_t end = info.find('\n', value);
-  return info.substr(value, end == std::string::npos ? std::string::npos : end - value);
-}
-
-// Every job the queue has, finished or not.
-int JobCount() {
-  cups_job_t* jobs = nullptr;
-  const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "PDF", 0, CUPS_WHICHJOBS_ALL);
-  cupsFreeJobs(count, jobs);
-  return count;
-}
-
-// The state of job `id`, asked until it is finished or 20 s have passed.
-ipp_jstate_t FinalJobState(int id) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  ipp_jstate_t state = IPP_JSTATE_PENDING;
-  while (std::chrono::steady_clock::now() < deadline) {
-    cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "PDF", 0, CUPS_WHICHJOBS_ALL);
-    for (int i = 0; i < count; ++i) {
-      if (jobs[i].id == id) {
-        state = jobs[i].state;
-      }
-    }
-    cupsFreeJobs(count, jobs);
-    if (state >= IPP_JSTATE_CANCELED) {
-      break;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return state;
 }
 
 class PrintService : public testing::Test {

@@ -150,8 +150,8 @@ PdfWord Word(const std::vector<PdfWord>& words, const QString& text) {
 
 // The words pdftotext reads from a page's footer, "第 2 页  共 8 页".
 QStringList FooterWords(int page, int pages) {
-  return {QStringLiteral("第"), QString::number(page), QStringLiteral("页"), QStringLiteral("共"),
-          QString::number(pages), QStringLiteral("页")};
+  return {QStringLiteral("第"), QString::number(page),  QStringLiteral("页"),
+          QStringLiteral("共"), QString::number(pages), QStringLiteral("页")};
 }
 
 QStringList TextsFrom(const std::vector<PdfWord>& words, size_t first) {
@@ -463,9 +463,12 @@ TEST_F(ReportPrinterTest, RepeatsTheColumnHeadingsAndNumbersEveryPage) {
   // Every row once, and each page's footer, centred.
   for (int i = 1; i <= 200; ++i) {
     const QString station = QStringLiteral("K1+%1.000").arg(i - 1, 3, 10, QLatin1Char('0'));
-    EXPECT_EQ(1, std::count_if(words.begin(), words.end(), [&](const PdfWord& w) {
-                return w.text == station && std::fabs(w.x - ColumnX(27, 10)) < kTolerance;
-              })) << station.toStdString();
+    EXPECT_EQ(1, std::count_if(words.begin(), words.end(),
+                               [&](const PdfWord& w) {
+                                 return w.text == station &&
+                                        std::fabs(w.x - ColumnX(27, 10)) < kTolerance;
+                               }))
+        << station.toStdString();
   }
   for (int page = 1; page <= pages; ++page) {
     SCOPED_TRACE(page);
