@@ -140,7 +140,13 @@ QFont SymbolFont() {
 
 }  // namespace
 
+// The window's resources live in a static library, which registers nothing by itself.
+static void LoadResources() {
+  Q_INIT_RESOURCE(window);
+}
+
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+  LoadResources();
   // Neither face exists on Linux, and fontconfig maps neither name by itself. This Song face has
   // a real bold weight, which holds at every scale where a synthetic one is lost; the narrow sans
   // face fits the longest station and slope texts into their fields.

@@ -113,9 +113,13 @@ void QtHost::PlaceAbovePanel(QWidget& dialog) {
   // Under a window manager the title bar comes on top of that; once the frame is known, the
   // whole frame is lifted above the panel.
   const int panel_top = window_.window->mapToGlobal(QPoint(0, window_.prompt_bottom)).y();
+  // The same dialog serves the next prompt too, which may stand elsewhere.
+  const int placing = dialog.property("placing").toInt() + 1;
+  dialog.setProperty("placing", placing);
   QPointer<QWidget> shown(&dialog);
-  const auto lift = [shown, panel_top] {
-    if (shown && shown->isVisible() && shown->frameGeometry().bottom() >= panel_top) {
+  const auto lift = [shown, panel_top, placing] {
+    if (shown && shown->isVisible() && shown->property("placing").toInt() == placing &&
+        shown->frameGeometry().bottom() >= panel_top) {
       shown->move(shown->pos() - QPoint(0, shown->frameGeometry().bottom() - panel_top + 1));
     }
   };
@@ -137,6 +141,7 @@ std::optional<std::string> QtHost::InputBox(const Prompt& prompt) {
   const QString title = prompt.title.empty() ? window_.window->windowTitle() : ToQ(prompt.title);
   prompt_->prepare(title, pieces, ToQ(prompt.offered), prompt.key_prompt);
   if (prompt.key_prompt) {
+    prompt_->setProperty("placing", prompt_->property("placing").toInt() + 1);
     prompt_->move(window_.window->mapToGlobal(window_.key_prompt_place));
   } else {
     PlaceAbovePanel(*prompt_);

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -135,6 +136,10 @@ void DialogScript::answerPrompt(QWidget* dialog) {
     case Answer::Close:
       dialog->close();
       break;
+    case Answer::DestroyWindow:
+      // The program notices on its own, a moment later.
+      dialog->windowHandle()->destroy();
+      return;
     case Answer::Yes:
     case Answer::No:
     case Answer::SaveAs:

@@ -11,9 +11,10 @@
 
 class QWidget;
 
-// How a prompt is answered after its text has been typed; a question box with Yes and No; a
-// file dialog, with the typed path (SaveAs) or not (Escape).
-enum class Answer { Enter, Escape, OkButton, CancelButton, Close, Yes, No, SaveAs };
+// How a prompt is answered after its text has been typed, or its native window destroyed as
+// another program may do; a question box with Yes and No; a file dialog, with the typed path
+// (SaveAs) or not (Escape).
+enum class Answer { Enter, Escape, OkButton, CancelButton, Close, DestroyWindow, Yes, No, SaveAs };
 
 struct Reply {
   QString typed;
