@@ -205,7 +205,10 @@ void QtHost::End() {
 
 std::optional<QString> QtHost::AskForSaveFile(const QString& title, const QString& suggested_name,
                                               const QStringList& filters, QString* chosen_filter) {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QDir(folder).exists()) {
+    folder = QDir::homePath();
+  }
   QString filter = filters.value(0);
   QString path =
       QFileDialog::getSaveFileName(window_.window, title, QDir(folder).filePath(suggested_name),
