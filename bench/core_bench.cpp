@@ -115,13 +115,3 @@ void BM_LargestRunFieldTexts(benchmark::State& state) {
 BENCHMARK(BM_LargestRunFieldTexts)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-    return 1;
-  }
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

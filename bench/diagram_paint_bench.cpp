@@ -1,7 +1,6 @@
 // Speed of the diagram of the largest run built and painted offscreen at 2× of the window's band.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 
 #include "app/window/diagram_view.h"
@@ -43,17 +42,3 @@ void BM_ExampleDiagramPainted(benchmark::State& state) {
 BENCHMARK(BM_ExampleDiagramPainted)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-    return 1;
-  }
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -6,27 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/calculate_command.h"
+#include "bench/largest_run.h"
 #include "output/section_table.h"
-#include "tools/script_host.h"
 
 namespace {
-
-// The largest run: K1 0, K2 655320, KI 0, DL 20 make 32,767 sections. Every value is confirmed
-// with Enter, and the output answer selects no output.
-CalcRecord LargestRun() {
-  std::vector<ScriptHost::Reply> replies;
-  for (const char* value : {"1", "1", "0", "2", "655320", "6", "0", "Y", "20"}) {
-    replies.emplace_back(value);
-    replies.emplace_back("");
-  }
-  replies.emplace_back("");
-  ScriptHost host(replies);
-  host.keep_log = false;
-  CalcRecord record;
-  RunCalculateCommand(record, host);
-  return record;
-}
 
 // The text `make_text` builds from the largest run, timed whole. It has `line_feeds` LF bytes
 // when it holds the header and all 32,767 rows.
@@ -63,13 +46,3 @@ void BM_LargestRunCsvFileBytes(benchmark::State& state) {
 BENCHMARK(BM_LargestRunCsvFileBytes)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-    return 1;
-  }
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
