@@ -260,6 +260,7 @@ struct ReportPrinter::State {
   qreal line_top = 0;
   bool page_has_text = false;
   QFont font;
+  std::vector<QFontMetricsF> metrics;  // of each of the document's fonts, as the PDF draws them
   int font_index = 0;
   qreal column_width = 0;
   qreal line_spacing = 0;
@@ -270,30 +271,29 @@ struct ReportPrinter::State {
     auto found = std::find(document->fonts.begin(), document->fonts.end(), font);
     if (found == document->fonts.end()) {
       document->fonts.push_back(font);
+      metrics.emplace_back(font, metrics_device.get());
       found = document->fonts.end() - 1;
     }
     font_index = static_cast<int>(found - document->fonts.begin());
-    const QFontMetricsF metrics(font, metrics_device.get());
-    column_width = metrics.averageCharWidth();
-    line_spacing = metrics.lineSpacing();
+    column_width = metrics[font_index].averageCharWidth();
+    line_spacing = metrics[font_index].lineSpacing();
   }
 
-  // Lays the texts out at line_top in the current font.
+  // Lays the texts out at line_top in the given font, at its columns.
   void LayOut(const std::vector<PrintText>& texts, int in_font) {
-    const QFontMetricsF metrics(document->fonts[in_font], metrics_device.get());
+    const QFontMetricsF& in = metrics[in_font];
+    const qreal columns = in.averageCharWidth();
     LaidOutLine line;
     line.top = line_top;
     line.font = in_font;
     qreal x = start_across;
-    const qreal columns =
-        QFontMetricsF(document->fonts[in_font], metrics_device.get()).averageCharWidth();
     for (const PrintText& item : texts) {
       if (item.column >= 1) {
         x = (item.column - 1) * columns;
       }
       const QString text = QString::fromStdString(item.text);
       line.pieces.push_back({x, text});
-      x += metrics.horizontalAdvance(text);
+      x += in.horizontalAdvance(text);
     }
     document->pages.back().push_back(std::move(line));
   }
@@ -314,6 +314,7 @@ struct ReportPrinter::State {
   void Reset() {
     destination.reset();
     document.reset();
+    metrics.clear();
     heading.clear();
   }
 };
