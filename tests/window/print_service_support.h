@@ -3,14 +3,18 @@
 #pragma once
 
 #include <cups/cups.h>
+#include <stdlib.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <thread>
+
+#include "app/window/print_service.h"
 
 namespace fs = std::filesystem;
 
@@ -81,4 +85,30 @@ inline ipp_jstate_t FinalJobState(int id) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return state;
+}
+
+// The tests' print service as the tests find it: its address, and why it cannot be used, empty
+// when its default printer answers. Clears the variables through which a person running the
+// tests could name another default.
+struct PrintServiceReach {
+  std::string server;
+  std::string problem;
+};
+
+inline PrintServiceReach ReachPrintService() {
+  unsetenv("LPDEST");
+  unsetenv("PRINTER");
+  const char* server = std::getenv("CUPS_SERVER");
+  if (server == nullptr) {
+    return {{},
+            "CUPS_SERVER is not set; run through ctest, whose fixture print_service starts "
+            "the tests' own server"};
+  }
+  const PrinterCheck check = CheckDefaultPrinter();
+  if (!check.found) {
+    return {server, "the print service at " + std::string(server) +
+                        " did not answer with a default printer: " + check.error + " (see " +
+                        PRINT_SERVICE_DIR + "/log/error_log)"};
+  }
+  return {server, {}};
 }

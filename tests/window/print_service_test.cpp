@@ -42,17 +42,9 @@ std::string OnePagePdf() {
 class PrintService : public testing::Test {
  protected:
   void SetUp() override {
-    // The default must be the server's own, not one named by the person running the tests.
-    unsetenv("LPDEST");
-    unsetenv("PRINTER");
-    const char* server = std::getenv("CUPS_SERVER");
-    ASSERT_NE(nullptr, server) << "CUPS_SERVER is not set; run through ctest, whose fixture "
-                                  "print_service starts the tests' own server";
-    server_ = server;
-    const PrinterCheck check = CheckDefaultPrinter();
-    ASSERT_TRUE(check.found) << "the print service at " << server_
-                             << " did not answer with a default printer: " << check.error
-                             << " (see " << PRINT_SERVICE_DIR << "/log/error_log)";
+    const PrintServiceReach reach = ReachPrintService();
+    ASSERT_EQ("", reach.problem);
+    server_ = reach.server;
     pdf_ = fs::path(testing::TempDir()) / "print_service_test.pdf";
     std::ofstream(pdf_, std::ios::binary) << OnePagePdf();
     reached_ = true;

@@ -34,16 +34,10 @@ std::vector<Reply> LongRun() {
 class PrintToService : public testing::Test {
  protected:
   void SetUp() override {
-    unsetenv("LPDEST");
-    unsetenv("PRINTER");
-    const char* server = std::getenv("CUPS_SERVER");
-    ASSERT_NE(nullptr, server) << "CUPS_SERVER is not set; run through ctest, whose fixture "
-                                  "print_service starts the tests' own server";
-    server_ = server;
-    const PrinterCheck check = CheckDefaultPrinter();
-    ASSERT_TRUE(check.found) << "the print service at " << server_
-                             << " did not answer with a default printer: " << check.error;
-    ASSERT_EQ("PDF", check.name);
+    const PrintServiceReach reach = ReachPrintService();
+    ASSERT_EQ("", reach.problem);
+    server_ = reach.server;
+    ASSERT_EQ("PDF", CheckDefaultPrinter().name);
     reached_ = true;
   }
 
