@@ -36,7 +36,6 @@ void ShowSingleResult(const CalcRecord& record, CalcHost& host) {
   host.SetText(TextField::Text6, FormatStation(record.Stations[1]));
   host.SetText(TextField::Text7, SlopeText(record.LeftSlopes[1]));
   host.SetText(TextField::Text11, SlopeText(record.RightSlopes[1]));
-  host.ShowCalculation(record, 1);
 }
 
 void StepThroughResults(const CalcRecord& record, CalcHost& host, int sections) {

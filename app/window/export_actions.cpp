@@ -146,10 +146,8 @@ void PreviewReport(CalcRecord& record, QtHost& host, QWidget* parent,
 void SaveDiagram(const DiagramModel& model, QSize logical_size, QtHost& host) {
   const QString png = QStringLiteral("PNG 图片 (*.png)");
   const QString svg = QStringLiteral("SVG 图片 (*.svg)");
-  QString chosen;
-  const std::optional<QString> path =
-      host.AskForSaveFile(QStringLiteral("保存示意图"), QStringLiteral("超高渐变段横坡示意图.png"),
-                          {png, svg}, &chosen);
+  const std::optional<QString> path = host.AskForSaveFile(
+      QStringLiteral("保存示意图"), QStringLiteral("超高渐变段横坡示意图.png"), {png, svg});
   if (!path) {
     return;
   }

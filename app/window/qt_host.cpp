@@ -103,22 +103,23 @@ int QtHost::Run(QDialog& dialog) {
   return dialog.result();
 }
 
-void QtHost::PlaceAbovePanel(QWidget& dialog) {
-  // Over the diagram band, centred across the window, its bottom edge above the panel's top.
+void QtHost::Place(QWidget& dialog, bool key_prompt) {
+  const int placing = ++placing_;
+  if (key_prompt) {
+    dialog.move(window_.window->mapToGlobal(window_.key_prompt_place));
+    return;
+  }
+  // Centred across the window, its bottom edge above the panel's top.
   const QSize size = dialog.sizeHint();
-  const int width = window_.window->width();
-  const QPoint local((width - size.width()) / 2,
+  const QPoint local((window_.window->width() - size.width()) / 2,
                      std::max(0, window_.prompt_bottom - size.height() - 8));
   dialog.move(window_.window->mapToGlobal(local));
   // Under a window manager the title bar comes on top of that; once the frame is known, the
   // whole frame is lifted above the panel.
   const int panel_top = window_.window->mapToGlobal(QPoint(0, window_.prompt_bottom)).y();
-  // The same dialog serves the next prompt too, which may stand elsewhere.
-  const int placing = dialog.property("placing").toInt() + 1;
-  dialog.setProperty("placing", placing);
   QPointer<QWidget> shown(&dialog);
-  const auto lift = [shown, panel_top, placing] {
-    if (shown && shown->isVisible() && shown->property("placing").toInt() == placing &&
+  const auto lift = [this, shown, panel_top, placing] {
+    if (shown && shown->isVisible() && placing == placing_ &&
         shown->frameGeometry().bottom() >= panel_top) {
       shown->move(shown->pos() - QPoint(0, shown->frameGeometry().bottom() - panel_top + 1));
     }
@@ -140,12 +141,7 @@ std::optional<std::string> QtHost::InputBox(const Prompt& prompt) {
   }
   const QString title = prompt.title.empty() ? window_.window->windowTitle() : ToQ(prompt.title);
   prompt_->prepare(title, pieces, ToQ(prompt.offered), prompt.key_prompt);
-  if (prompt.key_prompt) {
-    prompt_->setProperty("placing", prompt_->property("placing").toInt() + 1);
-    prompt_->move(window_.window->mapToGlobal(window_.key_prompt_place));
-  } else {
-    PlaceAbovePanel(*prompt_);
-  }
+  Place(*prompt_, prompt.key_prompt);
   if (Run(*prompt_) != QDialog::Accepted) {
     return std::nullopt;
   }
@@ -176,7 +172,7 @@ void QtHost::ShowMessage(const std::string& text) {
   }
   message_->setText(ToQ(text));
   message_->adjustSize();
-  PlaceAbovePanel(*message_);
+  Place(*message_, false);
   Run(*message_);
 }
 
@@ -204,7 +200,7 @@ void QtHost::End() {
 }
 
 std::optional<QString> QtHost::AskForSaveFile(const QString& title, const QString& suggested_name,
-                                              const QStringList& filters, QString* chosen_filter) {
+                                              const QStringList& filters) {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!QDir(folder).exists()) {
     folder = QDir::homePath();
@@ -226,9 +222,6 @@ std::optional<QString> QtHost::AskForSaveFile(const QString& title, const QStrin
   });
   if (!has_suffix) {
     path += suffix_of(filter);
-  }
-  if (chosen_filter != nullptr) {
-    *chosen_filter = filter;
   }
   return path;
 }

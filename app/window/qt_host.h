@@ -55,18 +55,19 @@ class QtHost : public CalcHost, public ReportPrinter {
   QWidget* openDialog() const;
 
   // Asks where to save a file: the save dialog in the documents folder with the suggested name,
-  // the file types as Qt's name filters; the chosen path, with the chosen type's suffix, or
-  // nullopt when the user cancels. `chosen_filter` gets the filter the user picked.
+  // the file types as Qt's name filters; the chosen path, ending in the suffix of one of the
+  // types (the chosen one's when the name has none), or nullopt when the user cancels.
   std::optional<QString> AskForSaveFile(const QString& title, const QString& suggested_name,
-                                        const QStringList& filters,
-                                        QString* chosen_filter = nullptr);
+                                        const QStringList& filters);
 
  private:
   // No printer installed: asks whether to save the report as a PDF file instead, and where.
   std::optional<QString> AskForPdfFile();
   // Runs the dialog until it is answered, with the window taking no input meanwhile.
   int Run(QDialog& dialog);
-  void PlaceAbovePanel(QWidget& dialog);
+  // Key prompts left of the panel beside band 4; every other dialog over the diagram band,
+  // its whole frame above the panel.
+  void Place(QWidget& dialog, bool key_prompt);
 
   WindowParts window_;
   std::unique_ptr<InputDialog> prompt_;
@@ -74,4 +75,5 @@ class QtHost : public CalcHost, public ReportPrinter {
   QPointer<QDialog> open_;
   std::function<void(const CalcRecord&, int)> calculation_shown_;
   bool ending_ = false;
+  int placing_ = 0;  // counts placements, so that a late lift never moves the next prompt
 };

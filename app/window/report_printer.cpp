@@ -228,7 +228,6 @@ struct Destination {
   enum Kind { Printer, PdfFile, Kept };
   Kind kind = Printer;
   std::string printer;
-  QString file;
   // Opened as the document starts, so that a file that cannot be written is told at once; it
   // replaces the old file only when committed.
   std::shared_ptr<QSaveFile> saving;
@@ -342,12 +341,11 @@ PrintStatus ReportPrinter::EnsureDocument() {
     return PrintStatus::Success();
   }
   Destination destination;
+  QString pdf_file = s.pdf_file;
   if (s.keep_next) {
     s.keep_next = false;
     destination.kind = Destination::Kept;
-  } else if (!s.pdf_file.isEmpty()) {
-    destination = {Destination::PdfFile, {}, s.pdf_file, {}};
-  } else {
+  } else if (pdf_file.isEmpty()) {
     // A printer that cannot take the job is told before anything is laid out.
     const PrinterCheck check = CheckDefaultPrinter();
     if (check.found && check.stopped) {
@@ -357,19 +355,20 @@ PrintStatus ReportPrinter::EnsureDocument() {
       return PrintStatus::Failure(message::PrinterNotAccepting(check.name));
     }
     if (check.found) {
-      destination = {Destination::Printer, check.name, {}, {}};
+      destination = {Destination::Printer, check.name, {}};
     } else {
       const std::optional<QString> file = ask_for_pdf_ ? ask_for_pdf_() : std::nullopt;
       if (!file) {
         return {PrintStatus::Declined};
       }
-      destination = {Destination::PdfFile, {}, *file, {}};
+      pdf_file = *file;
     }
   }
-  if (destination.kind == Destination::PdfFile) {
-    destination.saving = std::make_shared<QSaveFile>(destination.file);
+  if (destination.kind != Destination::Kept && !pdf_file.isEmpty()) {
+    destination.kind = Destination::PdfFile;
+    destination.saving = std::make_shared<QSaveFile>(pdf_file);
     if (!destination.saving->open(QIODevice::WriteOnly)) {
-      return NotWritten(destination.file, destination.saving->errorString());
+      return NotWritten(pdf_file, destination.saving->errorString());
     }
   }
   s.destination = destination;
