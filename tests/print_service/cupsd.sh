@@ -168,7 +168,8 @@ start_server() {
   local answered=0
   for _ in $(seq 100); do
     [ -d "/proc/$(cat "$dir/cupsd.pid")" ] || fail "cupsd ended at once: $(cat "$dir/log/stdout")"
-    if lpstat -h "$server" -r >/dev/null 2>&1; then
+    # lpstat -r exits 0 either way; only its words tell.
+    if [ "$(lpstat -h "$server" -r 2>/dev/null)" = "scheduler is running" ]; then
       answered=1
       break
     fi
